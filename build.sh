@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Dexo's one entry point on Debian 12.
+#   ./build.sh run    install what is missing, build the program folder (build/bin) and start Dexo
+#   ./build.sh test   install what is missing, build with warnings as errors, ASan and UBSan, run every test
+# Both are idempotent: a second run installs nothing and rebuilds only what changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+paso() { printf '\n\033[1;34m==> %s\033[0m\n' "$*"; }
+
+paquetes_comunes=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins)
+
+instalar_faltantes() {
+    local faltan=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
+    done
+    if [ ${#faltan[@]} -eq 0 ]; then
+        echo "All needed Debian packages are installed."
+        return
+    fi
+    echo "Installing: ${faltan[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltan[@]}"
+}
+
+ejecutar() {
+    paso "Checking Debian packages"
+    instalar_faltantes "${paquetes_comunes[@]}" gstreamer1.0-plugins-base
+    paso "Configuring (release preset)"
+    cmake --preset release >/dev/null
+    paso "Building build/bin"
+    cmake --build --preset release
+    paso "Starting build/bin/Dexo"
+    exec ./build/bin/Dexo
+}
+
+probar() {
+    paso "Checking Debian packages"
+    instalar_faltantes "${paquetes_comunes[@]}"
+    paso "Configuring (dev preset: Debug, -Werror, AddressSanitizer, UndefinedBehaviorSanitizer)"
+    cmake --preset dev >/dev/null
+    paso "Building"
+    cmake --build --preset dev
+    paso "Running the tests"
+    ctest --preset dev -j "$(nproc)"
+    if command -v clang++ >/dev/null 2>&1 && [ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ]; then
+        paso "Fuzzing the profile layer for 30 seconds"
+        cmake --preset fuzz >/dev/null
+        cmake --build --preset fuzz
+        mkdir -p build-fuzz/corpus
+        ./build-fuzz/bin/fuzz_perfil -max_total_time=30 -max_len=4096 -print_final_stats=1 \
+            build-fuzz/corpus tests/fuzz/semillas 2>&1 | tail -n 15
+    else
+        paso "clang with libFuzzer not found: fuzzing skipped"
+    fi
+    paso "All tests passed"
+}
+
+case "${1:-}" in
+    run) ejecutar ;;
+    test) probar ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac

@@ -1,0 +1,412 @@
+#include "frmmain.h"
+
+#include "colorbgr.h"
+#include "frminfo.h"
+#include "frmmsg.h"
+#include "imagensvg.h"
+#include "menuprincipal.h"
+#include "modgral.h"
+#include "pantallas.h"
+#include "plataforma.h"
+#include "reloj.h"
+#include "unidades.h"
+#include "valores.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+constexpr int kLadoMenuTwips = 240; // the 16 x 16 menu picture
+
+// Notice codes: which actions a code runs. Any code outside 1..7 runs nothing.
+struct AccionesAviso
+{
+    bool mensaje = false;
+    bool sonido = false;
+    bool archivo = false;
+};
+
+AccionesAviso AccionesDeCodigo(qint16 codigo)
+{
+    switch (codigo) {
+    case 1: return {true, false, false};
+    case 2: return {false, true, false};
+    case 3: return {false, false, true};
+    case 4: return {true, true, false};
+    case 5: return {true, false, true};
+    case 6: return {false, true, true};
+    case 7: return {true, true, true};
+    default: return {};
+    }
+}
+
+QFont FuenteDeDiseno()
+{
+    QFont fuente(QStringLiteral("MS Sans Serif"));
+    fuente.setPointSizeF(24);
+    fuente.setBold(true);
+    return fuente;
+}
+
+} // namespace
+
+FrmMain::FrmMain(ModGral &gral)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), gral_(gral), LblDias_(new QLabel(this)),
+      ImgMenu_(new ImagenSvg(QStringLiteral(":/countdown/menu.svg"), QSize(16, 16), this)),
+      TmrGetDay_(new QTimer(this)), mnuMenu_(new MenuPrincipal(this))
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Dexo"));
+    setWindowIcon(QIcon(QStringLiteral(":/countdown/dexo.svg")));
+    setAutoFillBackground(true);
+    QPalette fondo = palette();
+    fondo.setColor(QPalette::Window, Qt::white);
+    setPalette(fondo);
+
+    LblDias_->setObjectName(QStringLiteral("LblDias"));
+    LblDias_->setTextFormat(Qt::PlainText);
+    LblDias_->setFont(FuenteDeDiseno());
+    QPalette texto = LblDias_->palette();
+    texto.setColor(QPalette::WindowText, Qt::black);
+    LblDias_->setPalette(texto);
+
+    ImgMenu_->setObjectName(QStringLiteral("ImgMenu"));
+    ImgMenu_->setToolTip(QStringLiteral("Mostrar opciones..."));
+    ImgMenu_->PonerCursorSvg(QStringLiteral(":/countdown/cursor_menu.svg"), QPoint(11, 2));
+    connect(ImgMenu_, &ImagenSvg::pulsado, this, [this](QPoint donde) { mnuMenu_->exec(donde); });
+
+    TmrGetDay_->setObjectName(QStringLiteral("TmrGetDay"));
+    TmrGetDay_->setInterval(1000);
+    connect(TmrGetDay_, &QTimer::timeout, this, &FrmMain::TmrGetDay_Timer);
+    TmrGetDay_->start();
+
+    ConectarMenu();
+}
+
+FrmMain::~FrmMain()
+{
+    delete frmMsg_;
+    delete frmInfo_;
+}
+
+FrmMsg *FrmMain::VentanaMensaje() const
+{
+    return frmMsg_;
+}
+
+FrmInfo *FrmMain::VentanaInfo() const
+{
+    return frmInfo_;
+}
+
+void FrmMain::ConectarMenu()
+{
+    connect(mnuMenu_->mnuOpciones, &QAction::triggered, this, &FrmMain::mnuOpciones_Click);
+    connect(mnuMenu_->mnuVisible, &QAction::triggered, this, &FrmMain::mnuVisible_Click);
+    connect(mnuMenu_->mnuInicio, &QAction::triggered, this, &FrmMain::mnuInicio_Click);
+    connect(mnuMenu_->mnuEvento, &QAction::triggered, this, &FrmMain::mnuEvento_Click);
+    connect(mnuMenu_->mnuweb[0], &QAction::triggered, this, [this] { mnuweb_Click(0); });
+    connect(mnuMenu_->mnuweb[1], &QAction::triggered, this, [this] { mnuweb_Click(1); });
+    connect(mnuMenu_->mnuAyuda, &QAction::triggered, this, &FrmMain::mnuAyuda_Click);
+    connect(mnuMenu_->mnuInfo, &QAction::triggered, this, &FrmMain::mnuInfo_Click);
+    connect(mnuMenu_->mnuCerrar, &QAction::triggered, this, &FrmMain::mnuCerrar_Click);
+}
+
+void FrmMain::Iniciar()
+{
+    LblDias_->setText(QStringLiteral("00.000"));
+    gral_.Recargar = false;
+    fechaHoy_ = gral_.reloj.Hoy();
+    AplicarOpciones();
+}
+
+void FrmMain::AplicarOpciones()
+{
+    const QString &ini = gral_.ArchivoIni;
+    AplicarPosicion();
+
+    gral_.NombreIdioma = LeerAjuste(ini, Ajustes::Idioma);
+
+    const auto nivel = Valores::Entero16(LeerAjuste(ini, Ajustes::Transp));
+    const qint16 opacidad = static_cast<qint16>(Valores::OpacidadDesdeNivel(nivel.value_or(10)));
+    gral_.AplicarTransparencia(this, opacidad);
+
+    const quint32 fondo = Valores::ColorBgr(LeerAjuste(ini, Ajustes::FColor)).value_or(0xFFFFFF);
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, ColorDesdeBgr(fondo));
+    setPalette(paleta);
+
+    // The switch inverts the tick, so it starts from the opposite of the wanted state.
+    mnuMenu_->mnuVisible->setChecked(LeerAjuste(ini, Ajustes::SVisible) == QString::fromUtf16(Ajustes::No));
+    mnuVisible_Click();
+
+    mnuMenu_->mnuInicio->setChecked(LeerAjuste(ini, Ajustes::Inicio) != QString::fromUtf16(Ajustes::No));
+
+    gral_.FechaEvento = LeerAjuste(ini, Ajustes::Fecha);
+    AplicarFecha();
+
+    gral_.TipoAviso = Valores::Entero16(LeerAjuste(ini, Ajustes::Aviso)).value_or(0);
+    gral_.ArchivoSonido = LeerAjuste(ini, Ajustes::Sonido);
+    gral_.ArchivoAbrir = LeerAjuste(ini, Ajustes::Archivo);
+    gral_.IconoAviso = LeerAjuste(ini, Ajustes::Icono);
+
+    AplicarFuente();
+    AplicarIdioma();
+    ActualizarDias();
+    gral_.Recargar = false;
+
+    // Only now is the size known: bring a window that lies on no screen back onto one.
+    QList<QRect> pantallas;
+    for (const QScreen *pantalla : QGuiApplication::screens())
+        pantallas.append(pantalla->availableGeometry());
+    move(PosicionVisible(QRect(pos(), size()), pantallas));
+}
+
+void FrmMain::AplicarPosicion()
+{
+    // Twips as 32-bit numbers; a value that is not a whole number gives the default.
+    const qint32 izda = Valores::Entero32(LeerAjuste(gral_.ArchivoIni, Ajustes::Izda)).value_or(200);
+    const qint32 sup = Valores::Entero32(LeerAjuste(gral_.ArchivoIni, Ajustes::Sup)).value_or(200);
+    move(TwipsAPixeles(izda), TwipsAPixeles(sup));
+}
+
+void FrmMain::AplicarFecha()
+{
+    const std::optional<QDate> fecha = gral_.FechaElegida();
+    if (!fecha) {
+        // "Ninguna", and any text that is no date, means no date is chosen.
+        mnuMenu_->mnuFecha->setText(QStringLiteral(".: --- --- --- :."));
+        mnuMenu_->mnuEvento->setEnabled(false);
+        return;
+    }
+    const QString largo = QLocale().toString(*fecha, QLocale::LongFormat);
+    mnuMenu_->mnuFecha->setText(TextoLiteralMenu(QStringLiteral(".: ") + largo.left(3) + QStringLiteral(" :: ") +
+                                                  gral_.FechaEvento + QStringLiteral(" :.")));
+    mnuMenu_->mnuEvento->setEnabled(true);
+}
+
+void FrmMain::AplicarFuente()
+{
+    const QString &ini = gral_.ArchivoIni;
+    const QString nombre = LeerAjuste(ini, Ajustes::FuenteNombre);
+    if (nombre == QString::fromUtf16(Ajustes::Ninguno))
+        return; // the label keeps the font and colour it has
+
+    QFont fuente(nombre);
+    double tam = Valores::Real2(LeerAjuste(ini, Ajustes::FuenteTam)).value_or(24);
+    if (tam < Valores::kTamMinimo || tam > Valores::kTamMaximo)
+        tam = 24;
+    fuente.setPointSizeF(tam);
+    const QString verdadero = QString::fromUtf16(Ajustes::Verdadero);
+    fuente.setBold(LeerAjuste(ini, Ajustes::FuenteNegrita) == verdadero);
+    fuente.setItalic(LeerAjuste(ini, Ajustes::FuenteCursiva) == verdadero);
+    fuente.setUnderline(LeerAjuste(ini, Ajustes::FuenteSubrayada) == verdadero);
+    fuente.setStrikeOut(LeerAjuste(ini, Ajustes::FuenteTachada) == verdadero);
+    LblDias_->setFont(fuente);
+
+    const quint32 color = Valores::ColorBgr(LeerAjuste(ini, Ajustes::FuenteColor)).value_or(0);
+    QPalette paleta = LblDias_->palette();
+    paleta.setColor(QPalette::WindowText, ColorDesdeBgr(color));
+    LblDias_->setPalette(paleta);
+}
+
+void FrmMain::AplicarIdioma()
+{
+    for (int n = 1; n <= 5; ++n)
+        mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(MenuPrincipal::kIdiomas[n - 1]) ==
+                                           gral_.NombreIdioma);
+    mnuMenu_->mnuIdiomaSel->setText(TextoLiteralMenu(QStringLiteral(".: ") + gral_.NombreIdioma + QStringLiteral(" :.")));
+}
+
+void FrmMain::ActualizarDias()
+{
+    // Blank and repaint first, so no trace of the old number stays behind the new one.
+    LblDias_->clear();
+    if (isVisible())
+        repaint();
+    LblDias_->setText(QStringLiteral("00.000"));
+
+    const std::optional<QDate> fecha = gral_.FechaElegida();
+    if (fecha && *fecha >= fechaHoy_)
+        LblDias_->setText(TextoDias(gral_.reloj.Hoy().daysTo(*fecha)));
+
+    DisponerVentana();
+
+    if (EsElDiaElegido())
+        EjecutarAviso();
+}
+
+void FrmMain::DisponerVentana()
+{
+    LblDias_->adjustSize();
+    const QSizeF etiqueta(PixelesATwips(LblDias_->width()), PixelesATwips(LblDias_->height()));
+    disposicion_ = CalcularDisposicion(etiqueta, QSizeF(kLadoMenuTwips, kLadoMenuTwips));
+    setFixedSize(TwipsAPixeles(disposicion_.ancho), TwipsAPixeles(disposicion_.alto));
+    LblDias_->move(0, TwipsAPixeles(disposicion_.etiquetaArriba));
+    ImgMenu_->move(TwipsAPixeles(disposicion_.menuIzquierda), TwipsAPixeles(disposicion_.menuArriba));
+}
+
+bool FrmMain::EsElDiaElegido() const
+{
+    const std::optional<QDate> fecha = gral_.FechaElegida();
+    return fecha && *fecha == fechaHoy_;
+}
+
+void FrmMain::EjecutarAviso()
+{
+    const AccionesAviso acciones = AccionesDeCodigo(gral_.TipoAviso);
+    const QString ninguno = QString::fromUtf16(Ajustes::Ninguno);
+    if (acciones.sonido && gral_.ArchivoSonido != ninguno)
+        gral_.ReproducirSonido(gral_.ArchivoSonido);
+    if (acciones.archivo && gral_.ArchivoAbrir != ninguno)
+        gral_.plataforma.AbrirArchivo(gral_.ArchivoAbrir);
+    if (acciones.mensaje)
+        mnuEvento_Click();
+}
+
+void FrmMain::TmrGetDay_Timer()
+{
+    const QDate hoy = gral_.reloj.Hoy();
+    if (hoy == fechaHoy_)
+        return;
+    fechaHoy_ = hoy;
+    ActualizarDias();
+}
+
+bool FrmMain::event(QEvent *evento)
+{
+    if (evento->type() == QEvent::WindowActivate && gral_.Recargar)
+        AplicarOpciones();
+    return QWidget::event(evento);
+}
+
+void FrmMain::mnuOpciones_Click()
+{
+    CerrarMensaje();
+    MostrarOpciones();
+    // A window manager that does not activate the window again must not lose the re-read.
+    if (gral_.Recargar)
+        AplicarOpciones();
+}
+
+void FrmMain::MostrarOpciones()
+{
+    // The options dialog is shown here, modal, once it exists.
+}
+
+void FrmMain::CerrarMensaje()
+{
+    if (frmMsg_ && frmMsg_->isVisible())
+        frmMsg_->Descargar();
+}
+
+void FrmMain::mnuVisible_Click()
+{
+    QAction *visible = mnuMenu_->mnuVisible;
+    visible->setChecked(!visible->isChecked());
+    const bool encima = visible->isChecked();
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != encima) {
+        const bool estabaVisible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, encima);
+        if (estabaVisible)
+            show(); // changing the flag hides the window
+    }
+    gral_.GuardarAjuste(Ajustes::SVisible, QString::fromUtf16(encima ? Ajustes::Si : Ajustes::No), this);
+}
+
+void FrmMain::mnuInicio_Click()
+{
+    QAction *inicio = mnuMenu_->mnuInicio;
+    inicio->setChecked(!inicio->isChecked());
+    if (inicio->isChecked()) {
+        QString error;
+        const QString programa = gral_.RutaPrograma + QStringLiteral("Dexo");
+        if (!gral_.plataforma.GrabarInicioSistema(QStringLiteral("Dexo"), programa, &error) && !avisoInicioDado_) {
+            avisoInicioDado_ = true;
+            gral_.plataforma.Avisar(this, QStringLiteral("Dexo"),
+                                    QStringLiteral("No se pudo hacer que Dexo se abra al iniciar el sistema.\n\n%1")
+                                        .arg(error));
+        }
+        gral_.GuardarAjuste(Ajustes::Inicio, QString::fromUtf16(Ajustes::Si), this);
+    } else {
+        gral_.plataforma.BorrarInicioSistema(QStringLiteral("Dexo"));
+        gral_.GuardarAjuste(Ajustes::Inicio, QString::fromUtf16(Ajustes::No), this);
+    }
+}
+
+void FrmMain::mnuEvento_Click()
+{
+    if (frmMsg_ && frmMsg_->isVisible())
+        return;
+    if (!frmMsg_)
+        frmMsg_ = new FrmMsg(gral_);
+    frmMsg_->Abrir();
+}
+
+void FrmMain::mnuweb_Click(int indice)
+{
+    gral_.AbrirWeb(indice);
+}
+
+void FrmMain::mnuAyuda_Click()
+{
+    gral_.AbrirAyuda();
+}
+
+void FrmMain::mnuInfo_Click()
+{
+    if (!frmInfo_)
+        frmInfo_ = new FrmInfo(gral_, this);
+    frmInfo_->Mostrar();
+}
+
+void FrmMain::mnuCerrar_Click()
+{
+    close();
+}
+
+void FrmMain::mousePressEvent(QMouseEvent *evento)
+{
+    // Any button drags the window; the window manager moves it where it can.
+    evento->accept();
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    arrastrando_ = true;
+    arrastreDesde_ = evento->globalPosition().toPoint() - pos();
+}
+
+void FrmMain::mouseMoveEvent(QMouseEvent *evento)
+{
+    if (arrastrando_ && evento->buttons() != Qt::NoButton)
+        move(evento->globalPosition().toPoint() - arrastreDesde_);
+}
+
+void FrmMain::mouseReleaseEvent(QMouseEvent *)
+{
+    arrastrando_ = false;
+}
+
+void FrmMain::closeEvent(QCloseEvent *evento)
+{
+    evento->accept();
+    if (cerrado_)
+        return;
+    cerrado_ = true;
+    // Closing may come from a signal or the end of the session: no message box may hold it up.
+    gral_.SilenciarAvisosDeEscritura();
+    gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(x())), this);
+    gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(y())), this);
+    if (EsElDiaElegido())
+        gral_.ReproducirSonido(gral_.RutaPrograma + QStringLiteral("end.wav"));
+    if (frmMsg_)
+        frmMsg_->close();
+    if (frmInfo_)
+        frmInfo_->close();
+    emit programaTerminado();
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "conteo.h"
+
+#include <QDate>
+#include <QPointer>
+#include <QWidget>
+
+class FrmInfo;
+class FrmMsg;
+class ImagenSvg;
+class MenuPrincipal;
+class ModGral;
+class QLabel;
+class QTimer;
+
+// The countdown window: a borderless window with the days left and the menu picture beside them.
+class FrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FrmMain(ModGral &gral);
+    ~FrmMain() override;
+
+    // Start-up, before the window is first shown: the label's first text, today's date and the
+    // settings.
+    void Iniciar();
+
+    // Reads the whole settings file and applies it, in the order the settings depend on.
+    void AplicarOpciones();
+    // The count, the window's layout and, on the chosen day, the notice.
+    void ActualizarDias();
+    // The popup menu's texts of the current language.
+    void AplicarIdioma();
+    // The day watch, once a second.
+    void TmrGetDay_Timer();
+
+    // Menu commands.
+    void mnuOpciones_Click();
+    void mnuVisible_Click();
+    void mnuInicio_Click();
+    void mnuEvento_Click();
+    void mnuweb_Click(int indice);
+    void mnuAyuda_Click();
+    void mnuInfo_Click();
+    void mnuCerrar_Click();
+
+    QDate FechaHoy() const { return fechaHoy_; }
+    MenuPrincipal *Menu() const { return mnuMenu_; }
+    QLabel *Etiqueta() const { return LblDias_; }
+    ImagenSvg *ImagenMenu() const { return ImgMenu_; }
+    QTimer *Temporizador() const { return TmrGetDay_; }
+    FrmMsg *VentanaMensaje() const;
+    FrmInfo *VentanaInfo() const;
+    // The last layout, in twips.
+    const Disposicion &DisposicionActual() const { return disposicion_; }
+
+signals:
+    // The close sequence has run; the program may end.
+    void programaTerminado();
+
+protected:
+    bool event(QEvent *evento) override;
+    void mousePressEvent(QMouseEvent *evento) override;
+    void mouseMoveEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
+
+private:
+    void ConectarMenu();
+    void AplicarPosicion();
+    void AplicarFuente();
+    void AplicarFecha();
+    void DisponerVentana();
+    void EjecutarAviso();
+    void MostrarOpciones();
+    void CerrarMensaje();
+    bool EsElDiaElegido() const;
+
+    ModGral &gral_;
+    QLabel *LblDias_;
+    ImagenSvg *ImgMenu_;
+    QTimer *TmrGetDay_;
+    MenuPrincipal *mnuMenu_;
+    QPointer<FrmMsg> frmMsg_;
+    QPointer<FrmInfo> frmInfo_;
+
+    QDate fechaHoy_;
+    Disposicion disposicion_;
+    QPoint arrastreDesde_;
+    bool arrastrando_ = false;
+    bool avisoInicioDado_ = false;
+    bool cerrado_ = false;
+};

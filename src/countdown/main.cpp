@@ -1,0 +1,38 @@
+#include "frminfo.h"
+#include "frmmain.h"
+#include "instancia_unica.h"
+#include "modgral.h"
+#include "plataforma_qt.h"
+#include "reloj.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dexo"));
+    QApplication::setApplicationVersion(QStringLiteral("3.00"));
+    // The about and message windows close on their own; only the main window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString carpeta = QCoreApplication::applicationDirPath();
+    const InstanciaUnica instancia(QStringLiteral("Dexo"), carpeta);
+    if (!instancia.EsLaPrimera())
+        return 0;
+
+    PlataformaQt plataforma;
+    const RelojSistema reloj;
+    ModGral gral(plataforma, reloj);
+    gral.IniciarRutas(carpeta);
+
+    FrmMain principal(gral);
+    QObject::connect(&principal, &FrmMain::programaTerminado, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    principal.Iniciar();
+    if (LeerMostrarInfo(gral.RutaPrograma))
+        principal.mnuInfo_Click();
+    principal.show();
+
+    plataforma.VigilarTerminacion([&principal] { principal.close(); });
+    return app.exec();
+}

@@ -1,0 +1,68 @@
+#include "menuprincipal.h"
+
+#include "modgral.h"
+
+namespace {
+
+QAction *Comando(QMenu *menu, const char *nombre, const QString &texto)
+{
+    QAction *accion = menu->addAction(texto);
+    accion->setObjectName(QString::fromLatin1(nombre));
+    return accion;
+}
+
+QAction *Marca(QMenu *menu, const char *nombre, const QString &texto)
+{
+    QAction *accion = Comando(menu, nombre, texto);
+    accion->setCheckable(true);
+    return accion;
+}
+
+QAction *Rotulo(QMenu *menu, const char *nombre, const QString &texto)
+{
+    QAction *accion = Comando(menu, nombre, texto);
+    accion->setEnabled(false);
+    return accion;
+}
+
+} // namespace
+
+QString TextoLiteralMenu(const QString &texto)
+{
+    QString literal = texto;
+    return literal.replace(u'&', QStringLiteral("&&"));
+}
+
+MenuPrincipal::MenuPrincipal(QWidget *padre) : QMenu(QStringLiteral("Menu"), padre)
+{
+    setObjectName(QStringLiteral("mnuMenu"));
+    mnuOpciones = Comando(this, "mnuOpciones", QStringLiteral("Configurar opciones..."));
+    addSeparator();
+    mnuVisible = Marca(this, "mnuVisible", QStringLiteral("Siempre Visible"));
+    mnuInicio = Marca(this, "mnuInicio", QStringLiteral("Abrir al inicio de güindous"));
+
+    mnuSelIdioma = addMenu(QStringLiteral("Idioma"));
+    mnuSelIdioma->setObjectName(QStringLiteral("mnuSelIdioma"));
+    mnuSelIdioma->menuAction()->setObjectName(QStringLiteral("mnuSelIdiomaAccion"));
+    for (int n = 1; n <= 5; ++n) {
+        mnuIdioma[n] = Marca(mnuSelIdioma, "mnuIdioma", QString::fromUtf16(kIdiomas[n - 1]));
+        mnuIdioma[n]->setObjectName(QStringLiteral("mnuIdioma%1").arg(n));
+    }
+    mnuSelIdioma->addSeparator();
+    mnuTradel[0] = Comando(mnuSelIdioma, "mnuTradel0", QStringLiteral("Abrir idioma..."));
+    mnuTradel[1] = Comando(mnuSelIdioma, "mnuTradel1", QStringLiteral("Editar idioma..."));
+    mnuSelIdioma->addSeparator();
+    mnuIdiomaSel = Rotulo(mnuSelIdioma, "mnuIdiomaSel", QStringLiteral(".: Español :."));
+
+    addSeparator();
+    mnuEvento = Comando(this, "mnuEvento", QStringLiteral("Mostrar evento..."));
+    mnuEvento->setEnabled(false);
+    mnuFecha = Rotulo(this, "mnuFecha", QStringLiteral(".: --- --- --- :."));
+    addSeparator();
+    mnuweb[0] = Comando(this, "mnuweb0", ModGral::HostWeb(0));
+    mnuweb[1] = Comando(this, "mnuweb1", ModGral::HostWeb(1));
+    addSeparator();
+    mnuAyuda = Comando(this, "mnuAyuda", QStringLiteral("Mostrar ayuda..."));
+    mnuInfo = Comando(this, "mnuInfo", QStringLiteral("Acerca de..."));
+    mnuCerrar = Comando(this, "mnuCerrar", QStringLiteral("Cerrar el programa"));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMenu>
+
+#include <array>
+
+// The popup menu of the main window, in display order. The actions are named after the items
+// (object names mnuOpciones, mnuVisible, ...) so that the window and the tests can find them.
+class MenuPrincipal : public QMenu
+{
+    Q_OBJECT
+
+public:
+    explicit MenuPrincipal(QWidget *padre = nullptr);
+
+    QAction *mnuOpciones;
+    QAction *mnuVisible;
+    QAction *mnuInicio;
+    QMenu *mnuSelIdioma;
+    std::array<QAction *, 6> mnuIdioma{}; // 1 to 5; element 0 is unused
+    std::array<QAction *, 2> mnuTradel{};
+    QAction *mnuIdiomaSel;
+    QAction *mnuEvento;
+    QAction *mnuFecha;
+    std::array<QAction *, 2> mnuweb{};
+    QAction *mnuAyuda;
+    QAction *mnuInfo;
+    QAction *mnuCerrar;
+
+    static constexpr std::array<const char16_t *, 5> kIdiomas = {u"Español", u"English", u"Italiano",
+                                                                 u"Français", u"Português"};
+};
+
+// Menu captions show text literally: an ampersand is not a mnemonic marker.
+QString TextoLiteralMenu(const QString &texto);

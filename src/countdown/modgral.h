@@ -1,0 +1,60 @@
+#pragma once
+
+#include "claves.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class Plataforma;
+class QWidget;
+class Reloj;
+
+// The shared state of Dexo: created once by main and handed to every window.
+class ModGral
+{
+public:
+    ModGral(Plataforma &plataforma, const Reloj &reloj);
+
+    // The program folder (always ending in the native separator) and the files kept in it.
+    void IniciarRutas(const QString &carpetaPrograma);
+
+    // Whole-window opacity 0..255. Returns 0 when applied, 1 when the level is out of range
+    // (nothing done), 2 when there was no window to apply it to.
+    int AplicarTransparencia(QWidget *ventana, const qint16 &nivel) const;
+
+    // Asynchronous; a new sound replaces one still playing; a bad file plays nothing.
+    void ReproducirSonido(const QString &ruta);
+
+    // Writes one setting. The first write that fails tells the user, naming the file and the
+    // likely reason; later failures stay silent and the program goes on with what it holds.
+    bool GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
+    void SilenciarAvisosDeEscritura() { avisoEscrituraDado_ = true; }
+
+    // The chosen date, when FechaEvento holds one.
+    std::optional<QDate> FechaElegida() const;
+
+    // Help: Ayuda.chm when present, else Ayuda/Ayuda.htm.
+    QString ArchivoAyuda() const;
+    void AbrirAyuda();
+    // The two web pages of the maker (0 home, 1 documentation), opened over https.
+    static QString HostWeb(int indice);
+    void AbrirWeb(int indice);
+
+    Plataforma &plataforma;
+    const Reloj &reloj;
+
+    QString RutaPrograma;
+    QString ArchivoIni;
+    bool Recargar = false;
+    QString FechaEvento = QString::fromUtf16(Ajustes::SinFecha);
+    qint16 TipoAviso = 0;
+    QString ArchivoSonido = QString::fromUtf16(Ajustes::Ninguno);
+    QString ArchivoAbrir = QString::fromUtf16(Ajustes::Ninguno);
+    QString IconoAviso = QStringLiteral("0");
+    QString NombreIdioma = QStringLiteral("Español");
+
+private:
+    bool avisoEscrituraDado_ = false;
+};

@@ -1,0 +1,32 @@
+// Windows: the Run value of the machine, or of the user when the machine key refuses the write.
+#include "inicio_sistema.h"
+
+#include "mdlregistro_windows.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kRun = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+
+} // namespace
+
+bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, QString *error)
+{
+    const QString dato = QDir::toNativeSeparators(programa) + QStringLiteral(".exe");
+    if (GrabarValorRegistro(HKEY_LOCAL_MACHINE, kRun, nombre, dato, kTipoTexto))
+        return true;
+    if (GrabarValorRegistro(HKEY_CURRENT_USER, kRun, nombre, dato, kTipoTexto))
+        return true;
+    if (error)
+        *error = QStringLiteral("Windows no permitió escribir el valor \"%1\" en la clave Run del registro.")
+                     .arg(nombre);
+    return false;
+}
+
+bool BorrarInicioSistemaNativo(const QString &nombre)
+{
+    const bool maquina = BorrarValorRegistro(HKEY_LOCAL_MACHINE, kRun, nombre);
+    const bool usuario = BorrarValorRegistro(HKEY_CURRENT_USER, kRun, nombre);
+    return maquina || usuario;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// Everything the operating system provides to the programs. The program uses PlataformaQt; the
+// tests use a fake that records each call and answers dialogs from a script.
+class Plataforma
+{
+public:
+    virtual ~Plataforma() = default;
+
+    // Plays a WAV file asynchronously. A new sound replaces one still playing; a missing or
+    // unplayable file plays nothing and says nothing.
+    virtual void ReproducirWav(const QString &archivo) = 0;
+
+    // Opens a file with the desktop's handler; an executable file is started instead.
+    virtual bool AbrirArchivo(const QString &archivo) = 0;
+    virtual bool AbrirUrl(const QUrl &direccion) = 0;
+    // Starts a program detached, with no arguments, from its own folder.
+    virtual bool IniciarPrograma(const QString &programa) = 0;
+
+    // The entry that starts a program with the user's session. `programa` is the full path
+    // without the platform's executable suffix. On failure `error` says why, for the user.
+    virtual bool GrabarInicioSistema(const QString &nombre, const QString &programa, QString *error) = 0;
+    virtual bool BorrarInicioSistema(const QString &nombre) = 0;
+
+    // Common dialogs. An empty path or nullopt means the user cancelled.
+    virtual QString ElegirArchivoAbrir(QWidget *padre, const QString &titulo, const QString &carpeta,
+                                       const QString &filtro) = 0;
+    virtual QString ElegirArchivoGuardar(QWidget *padre, const QString &titulo, const QString &carpeta,
+                                         const QString &filtro) = 0;
+    virtual std::optional<QColor> ElegirColor(QWidget *padre, const QColor &inicial) = 0;
+    virtual std::optional<QFont> ElegirFuente(QWidget *padre, const QFont &inicial) = 0;
+
+    // Message boxes.
+    virtual void Avisar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
+    virtual bool Preguntar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
+
+    // Calls alTerminar once when the user's session ends or the process is asked to stop
+    // (SIGTERM, SIGINT, SIGHUP), so that the program can close the way the user would.
+    virtual void VigilarTerminacion(std::function<void()> alTerminar) = 0;
+};

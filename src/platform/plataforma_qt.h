@@ -1,0 +1,34 @@
+#pragma once
+
+#include "plataforma.h"
+#include "reproductor_wav.h"
+
+#include <QObject>
+
+// The real platform, through Qt and, where Qt has no answer, the OS files beside this one.
+class PlataformaQt final : public Plataforma
+{
+public:
+    PlataformaQt();
+    ~PlataformaQt() override;
+
+    void ReproducirWav(const QString &archivo) override;
+    bool AbrirArchivo(const QString &archivo) override;
+    bool AbrirUrl(const QUrl &direccion) override;
+    bool IniciarPrograma(const QString &programa) override;
+    bool GrabarInicioSistema(const QString &nombre, const QString &programa, QString *error) override;
+    bool BorrarInicioSistema(const QString &nombre) override;
+    QString ElegirArchivoAbrir(QWidget *padre, const QString &titulo, const QString &carpeta,
+                               const QString &filtro) override;
+    QString ElegirArchivoGuardar(QWidget *padre, const QString &titulo, const QString &carpeta,
+                                 const QString &filtro) override;
+    std::optional<QColor> ElegirColor(QWidget *padre, const QColor &inicial) override;
+    std::optional<QFont> ElegirFuente(QWidget *padre, const QFont &inicial) override;
+    void Avisar(QWidget *padre, const QString &titulo, const QString &texto) override;
+    bool Preguntar(QWidget *padre, const QString &titulo, const QString &texto) override;
+    void VigilarTerminacion(std::function<void()> alTerminar) override;
+
+private:
+    ReproductorWav reproductor_;
+    QObject contexto_; // owns the connections and notifiers of the termination watch
+};

@@ -1,0 +1,4 @@
+#include "senales.h"
+
+// A GUI program on Windows gets no POSIX signals; the end of the session reaches it through Qt.
+void InstalarVigilanciaSenales(QObject *, std::function<void()>) {}

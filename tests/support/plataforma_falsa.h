@@ -1,0 +1,93 @@
+#pragma once
+
+#include "plataforma.h"
+
+#include <QQueue>
+#include <QStringList>
+
+// Records every call as one line ("sonido <path>", "abrir <path>", ...) and answers the dialogs
+// from queues the test fills beforehand.
+class PlataformaFalsa final : public Plataforma
+{
+public:
+    void ReproducirWav(const QString &archivo) override { Anotar(QStringLiteral("sonido ") + archivo); }
+    bool AbrirArchivo(const QString &archivo) override
+    {
+        Anotar(QStringLiteral("abrir ") + archivo);
+        return true;
+    }
+    bool AbrirUrl(const QUrl &direccion) override
+    {
+        Anotar(QStringLiteral("url ") + direccion.toString());
+        return true;
+    }
+    bool IniciarPrograma(const QString &programa) override
+    {
+        Anotar(QStringLiteral("iniciar ") + programa);
+        return true;
+    }
+    bool GrabarInicioSistema(const QString &nombre, const QString &programa, QString *error) override
+    {
+        Anotar(QStringLiteral("grabar-inicio %1 %2").arg(nombre, programa));
+        if (!inicioPermitido && error)
+            *error = QStringLiteral("sin permiso");
+        return inicioPermitido;
+    }
+    bool BorrarInicioSistema(const QString &nombre) override
+    {
+        Anotar(QStringLiteral("borrar-inicio ") + nombre);
+        return true;
+    }
+    QString ElegirArchivoAbrir(QWidget *, const QString &titulo, const QString &, const QString &) override
+    {
+        Anotar(QStringLiteral("dialogo-abrir ") + titulo);
+        return archivos.isEmpty() ? QString() : archivos.dequeue();
+    }
+    QString ElegirArchivoGuardar(QWidget *, const QString &titulo, const QString &, const QString &) override
+    {
+        Anotar(QStringLiteral("dialogo-guardar ") + titulo);
+        return archivos.isEmpty() ? QString() : archivos.dequeue();
+    }
+    std::optional<QColor> ElegirColor(QWidget *, const QColor &) override
+    {
+        Anotar(QStringLiteral("dialogo-color"));
+        return colores.isEmpty() ? std::nullopt : std::optional<QColor>(colores.dequeue());
+    }
+    std::optional<QFont> ElegirFuente(QWidget *, const QFont &) override
+    {
+        Anotar(QStringLiteral("dialogo-fuente"));
+        return fuentes.isEmpty() ? std::nullopt : std::optional<QFont>(fuentes.dequeue());
+    }
+    void Avisar(QWidget *, const QString &, const QString &texto) override
+    {
+        Anotar(QStringLiteral("aviso ") + texto);
+    }
+    bool Preguntar(QWidget *, const QString &, const QString &texto) override
+    {
+        Anotar(QStringLiteral("pregunta ") + texto);
+        return respuestas.isEmpty() ? false : respuestas.dequeue();
+    }
+    void VigilarTerminacion(std::function<void()> alTerminar) override { terminar = std::move(alTerminar); }
+
+    // Calls whose line starts with the prefix.
+    QStringList Llamadas(const QString &prefijo) const
+    {
+        QStringList encontradas;
+        for (const QString &llamada : llamadas) {
+            if (llamada.startsWith(prefijo))
+                encontradas << llamada;
+        }
+        return encontradas;
+    }
+
+    QStringList llamadas;
+    bool inicioPermitido = true;
+    QQueue<QString> archivos;
+    QQueue<QColor> colores;
+    QQueue<QFont> fuentes;
+    QQueue<bool> respuestas;
+    std::function<void()> terminar;
+
+private:
+    void Anotar(const QString &llamada) { llamadas << llamada; }
+};
