@@ -108,8 +108,16 @@ FrmInfo *FrmMain::VentanaInfo() const
 void FrmMain::ConectarMenu()
 {
     connect(mnuMenu_->mnuOpciones, &QAction::triggered, this, &FrmMain::mnuOpciones_Click);
-    connect(mnuMenu_->mnuVisible, &QAction::triggered, this, &FrmMain::mnuVisible_Click);
-    connect(mnuMenu_->mnuInicio, &QAction::triggered, this, &FrmMain::mnuInicio_Click);
+    // Qt ticks a checkable item before it reports the choice; the two switches invert the tick
+    // themselves, so Qt's tick is undone first.
+    connect(mnuMenu_->mnuVisible, &QAction::triggered, this, [this] {
+        mnuMenu_->mnuVisible->toggle();
+        mnuVisible_Click();
+    });
+    connect(mnuMenu_->mnuInicio, &QAction::triggered, this, [this] {
+        mnuMenu_->mnuInicio->toggle();
+        mnuInicio_Click();
+    });
     connect(mnuMenu_->mnuEvento, &QAction::triggered, this, &FrmMain::mnuEvento_Click);
     connect(mnuMenu_->mnuweb[0], &QAction::triggered, this, [this] { mnuweb_Click(0); });
     connect(mnuMenu_->mnuweb[1], &QAction::triggered, this, [this] { mnuweb_Click(1); });

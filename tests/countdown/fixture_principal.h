@@ -1,0 +1,45 @@
+#pragma once
+
+#include "carpeta_programa.h"
+#include "frmmain.h"
+#include "modgral.h"
+#include "plataforma_falsa.h"
+#include "reloj_fijo.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <memory>
+
+// A main window over a temporary program folder, a fake platform and a fixed clock. The opening
+// of the notice message window is written into the fake's call list ("mensaje"), so a test sees
+// it in order with the sounds and files.
+class FixturePrincipal : public QObject
+{
+public:
+    explicit FixturePrincipal(QDate hoy = QDate(2026, 12, 7)) : reloj(hoy), gral(plataforma, reloj)
+    {
+        gral.IniciarRutas(carpeta.Ruta());
+        qApp->installEventFilter(this);
+    }
+    ~FixturePrincipal() override { qApp->removeEventFilter(this); }
+
+    FrmMain &Iniciar()
+    {
+        ventana = std::make_unique<FrmMain>(gral);
+        ventana->Iniciar();
+        return *ventana;
+    }
+
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Show && objeto->objectName() == QLatin1String("FrmMsg"))
+            plataforma.llamadas << QStringLiteral("mensaje");
+        return false;
+    }
+
+    CarpetaPrograma carpeta;
+    PlataformaFalsa plataforma;
+    RelojFijo reloj;
+    ModGral gral;
+    std::unique_ptr<FrmMain> ventana;
+};

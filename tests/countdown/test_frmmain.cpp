@@ -1,0 +1,272 @@
+#include "fixture_principal.h"
+#include "menuprincipal.h"
+#include "valores.h"
+
+#include <QLabel>
+#include <QTest>
+
+// The countdown window: start-up, the settings it applies, the count and the notice.
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
+    void primerInicioSinArchivo()
+    {
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(w.pos(), QPoint(13, 13)); // 200 twips
+        QCOMPARE(w.windowOpacity(), 1.0);
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!w.Menu()->mnuInicio->isChecked());
+        QCOMPARE(f.gral.NombreIdioma, QStringLiteral("Español"));
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.000"));
+        QCOMPARE(w.Menu()->mnuFecha->text(), QStringLiteral(".: --- --- --- :."));
+        QVERIFY(!w.Menu()->mnuEvento->isEnabled());
+        QCOMPARE(f.gral.TipoAviso, qint16(0));
+        QCOMPARE(f.gral.ArchivoSonido, QStringLiteral("Ninguno"));
+        QCOMPARE(f.gral.ArchivoAbrir, QStringLiteral("Ninguno"));
+        QCOMPARE(f.gral.IconoAviso, QStringLiteral("0"));
+        QVERIFY(w.Etiqueta()->font().bold());
+        QCOMPARE(w.Etiqueta()->font().pointSizeF(), 24.0);
+        QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nSVisible=No\r\n"));
+        QVERIFY(f.plataforma.llamadas.isEmpty());
+    }
+
+    void cuenta_data()
+    {
+        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("aviso");
+        QTest::newRow("hoy") << "07/12/2026" << "00.000" << true;
+        QTest::newRow("mañana") << "08/12/2026" << "00.001" << false;
+        QTest::newRow("ayer") << "06/12/2026" << "00.000" << false;
+        QTest::newRow("ninguna") << "Ninguna" << "00.000" << false;
+        QTest::newRow("100 días") << "17/03/2027" << "00.100" << false;
+        QTest::newRow("1000 días") << "02/09/2029" << "01.000" << false;
+        QTest::newRow("muy lejos") << "31/12/9999" << "2.912.102" << false;
+        QTest::newRow("Ninguno no es el centinela") << "Ninguno" << "00.000" << false;
+        QTest::newRow("fecha imposible") << "31/02/2027" << "00.000" << false;
+        QTest::newRow("fecha corta") << "1/1/27" << "00.000" << false;
+    }
+    void cuenta()
+    {
+        QFETCH(QString, fecha);
+        QFETCH(QString, texto);
+        QFETCH(bool, aviso);
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=" + fecha.toLatin1() + "\r\nAviso=2\r\nSonido=a.wav\r\n");
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(w.Etiqueta()->text(), texto);
+        QCOMPARE(f.plataforma.Llamadas("sonido").size(), aviso ? 1 : 0);
+        QCOMPARE(w.Menu()->mnuEvento->isEnabled(), Valores::Fecha(fecha).has_value());
+    }
+
+    void textoDelMenuDeLaFecha()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=07/12/2026\r\n");
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(w.Menu()->mnuFecha->text(), QStringLiteral(".: lun :: 07/12/2026 :."));
+        QVERIFY(w.Menu()->mnuEvento->isEnabled());
+        QVERIFY(!w.Menu()->mnuFecha->isEnabled());
+    }
+
+    void medianocheYRelojAtras()
+    {
+        FixturePrincipal f(QDate(2026, 12, 7));
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=08/12/2026\r\nAviso=1\r\n");
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.001"));
+        w.TmrGetDay_Timer(); // same day: nothing
+        QVERIFY(f.plataforma.llamadas.isEmpty());
+
+        f.reloj.Avanzar(1);
+        w.TmrGetDay_Timer();
+        QCOMPARE(w.FechaHoy(), QDate(2026, 12, 8));
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.000"));
+        QCOMPARE(f.plataforma.llamadas, QStringList{"mensaje"});
+        w.TmrGetDay_Timer();
+        QCOMPARE(f.plataforma.llamadas, QStringList{"mensaje"}); // once per change of day
+
+        f.reloj.Avanzar(-2); // the user sets the clock back
+        w.TmrGetDay_Timer();
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.002"));
+    }
+
+    void ordenDelAviso_data()
+    {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("sonido");
+        QTest::addColumn<QStringList>("llamadas");
+        const QString wav = QStringLiteral("/m/a.wav");
+        const QStringList todo = {"sonido /m/a.wav", "abrir /m/b.txt", "mensaje"};
+        QTest::newRow("0") << 0 << wav << QStringList{};
+        QTest::newRow("1") << 1 << wav << QStringList{"mensaje"};
+        QTest::newRow("2") << 2 << wav << QStringList{todo[0]};
+        QTest::newRow("3") << 3 << wav << QStringList{todo[1]};
+        QTest::newRow("4 sonido y mensaje") << 4 << wav << QStringList{todo[0], todo[2]};
+        QTest::newRow("5 archivo y mensaje") << 5 << wav << QStringList{todo[1], todo[2]};
+        QTest::newRow("6 sin sonido") << 6 << "Ninguno" << QStringList{todo[1]};
+        QTest::newRow("7") << 7 << wav << todo;
+        QTest::newRow("8") << 8 << wav << QStringList{};
+        QTest::newRow("-1") << -1 << wav << QStringList{};
+    }
+    void ordenDelAviso()
+    {
+        QFETCH(int, codigo);
+        QFETCH(QString, sonido);
+        QFETCH(QStringList, llamadas);
+        FixturePrincipal f;
+        f.carpeta.EscribirIni(QStringLiteral("[Datos]\r\nFecha=07/12/2026\r\nAviso=%1\r\nSonido=%2\r\nArchivo=/m/b.txt\r\n")
+                                  .arg(codigo)
+                                  .arg(sonido)
+                                  .toLatin1());
+        f.Iniciar();
+        QCOMPARE(f.plataforma.llamadas, llamadas);
+    }
+
+    void separadoresDeMiles()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=02/09/2029\r\n");
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(f.Iniciar().Etiqueta()->text(), QStringLiteral("01,000"));
+        const QLocale frances(QLocale::French, QLocale::France);
+        QLocale::setDefault(frances);
+        f.ventana->AplicarOpciones();
+        QCOMPARE(f.ventana->Etiqueta()->text(), QStringLiteral("01") + frances.groupSeparator() + QStringLiteral("000"));
+    }
+
+    void transparencia_data()
+    {
+        QTest::addColumn<QString>("nivel");
+        QTest::addColumn<int>("opacidad");
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("3") << "3" << 76;
+        QTest::newRow("5") << "5" << 128;
+        QTest::newRow("10") << "10" << 255;
+        QTest::newRow("negativo") << "-5" << 0;
+        QTest::newRow("enorme") << "99" << 255;
+        QTest::newRow("letras") << "abc" << 255;
+    }
+    void transparencia()
+    {
+        QFETCH(QString, nivel);
+        QFETCH(int, opacidad);
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Opciones]\r\nTransp=" + nivel.toLatin1() + "\r\n");
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(qRound(w.windowOpacity() * 255), opacidad);
+    }
+
+    void aplicarTransparenciaResultados()
+    {
+        FixturePrincipal f;
+        QWidget ventana;
+        QCOMPARE(f.gral.AplicarTransparencia(&ventana, 256), 1);
+        QCOMPARE(f.gral.AplicarTransparencia(&ventana, -1), 1);
+        QCOMPARE(ventana.windowOpacity(), 1.0);
+        QCOMPARE(f.gral.AplicarTransparencia(&ventana, 0), 0);
+        QCOMPARE(ventana.windowOpacity(), 0.0);
+        QCOMPARE(f.gral.AplicarTransparencia(&ventana, 255), 0);
+        QCOMPARE(f.gral.AplicarTransparencia(nullptr, 10), 2);
+    }
+
+    void fuente()
+    {
+        for (const QByteArray tam : {"12.5", "12,5"}) {
+            FixturePrincipal f;
+            f.carpeta.EscribirIni("[Fuente]\r\nNombre=DejaVu Serif\r\nTam=" + tam +
+                                  "\r\nNegrita=False\r\nCursiva=True\r\nSubrayada=True\r\nTachada=true\r\nColor=255\r\n");
+            QLabel *etiqueta = f.Iniciar().Etiqueta();
+            QCOMPARE(etiqueta->font().family(), QStringLiteral("DejaVu Serif"));
+            QCOMPARE(etiqueta->font().pointSizeF(), 12.5);
+            QVERIFY(!etiqueta->font().bold());
+            QVERIFY(etiqueta->font().italic());
+            QVERIFY(etiqueta->font().underline());
+            QVERIFY(!etiqueta->font().strikeOut()); // only the exact "True"
+            QCOMPARE(etiqueta->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        }
+    }
+
+    void fuenteNingunoNoLeeNadaMas()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Fuente]\r\nNombre=Ninguno\r\nTam=60\r\nCursiva=True\r\nColor=255\r\n");
+        QLabel *etiqueta = f.Iniciar().Etiqueta();
+        QCOMPARE(etiqueta->font().pointSizeF(), 24.0);
+        QVERIFY(etiqueta->font().bold());
+        QVERIFY(!etiqueta->font().italic());
+        QCOMPARE(etiqueta->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+
+    void disposicionEnTwips()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Fuente]\r\nNombre=DejaVu Sans\r\nTam=40\r\n");
+        FrmMain &grande = f.Iniciar();
+        const QLabel *etiqueta = grande.Etiqueta();
+        const Disposicion d = grande.DisposicionActual();
+        QVERIFY(etiqueta->height() * 15 > 240);
+        QCOMPARE(d.alto, etiqueta->height() * 15 + 30.0);
+        QCOMPARE(d.ancho, etiqueta->width() * 15 + 300.0);
+        QCOMPARE(d.menuIzquierda, etiqueta->width() * 15 + 30.0);
+        QCOMPARE(grande.size(), QSize(qRound(d.ancho / 15), qRound(d.alto / 15)));
+
+        FixturePrincipal g;
+        g.carpeta.EscribirIni("[Fuente]\r\nNombre=DejaVu Sans\r\nTam=5\r\n");
+        FrmMain &pequena = g.Iniciar();
+        QVERIFY(pequena.Etiqueta()->height() * 15 < 240);
+        QCOMPARE(pequena.DisposicionActual().alto, 340.0);
+        QCOMPARE(pequena.DisposicionActual().menuArriba, 50.0);
+    }
+
+    void valoresBasura()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Posicion]\r\nIzda=abc\r\nSup=99999999999\r\n"
+                              "[Opciones]\r\nFColor=&HZZ\r\nSVisible=no\r\nIdioma=\r\n"
+                              "[Datos]\r\nFecha=07/12/2026\r\nAviso=x\r\nIcono=\r\n"
+                              "[Fuente]\r\nNombre=Fuente que no existe\r\nTam=x\r\nColor=rojo\r\n");
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(w.pos(), QPoint(13, 13));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint)); // only "No" means not on top
+        QCOMPARE(f.gral.TipoAviso, qint16(0));
+        QCOMPARE(w.Etiqueta()->font().pointSizeF(), 24.0);
+        QCOMPARE(w.Etiqueta()->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QVERIFY(f.plataforma.llamadas.isEmpty());
+    }
+
+    void posicionFueraDePantalla()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Posicion]\r\nIzda=-90000\r\nSup=150000\r\n");
+        FrmMain &w = f.Iniciar();
+        const QRect pantalla = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(pantalla.contains(QRect(w.pos(), w.size())));
+        QCOMPARE(w.pos().x(), pantalla.left());
+        QCOMPARE(w.pos().y(), pantalla.bottom() + 1 - w.height());
+    }
+
+    void releerTrasGuardarLasOpciones()
+    {
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=08/12/2026\r\n");
+        QEvent activar(QEvent::WindowActivate);
+        QApplication::sendEvent(&w, &activar);
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.000")); // Recargar not set: no re-read
+        f.gral.Recargar = true;
+        QApplication::sendEvent(&w, &activar);
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.001"));
+        QVERIFY(!f.gral.Recargar);
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "test_frmmain.moc"

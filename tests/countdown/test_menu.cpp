@@ -1,0 +1,248 @@
+#include "fixture_principal.h"
+#include "frmmsg.h"
+#include "imagensvg.h"
+#include "menuprincipal.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// One line per item: "-" for a separator, otherwise the caption, then [x] or [ ] for a checkable
+// item and "(off)" for a disabled one; a submenu's items follow it indented.
+QStringList Estructura(const QMenu *menu, const QString &sangria = QString())
+{
+    QStringList lineas;
+    for (const QAction *accion : menu->actions()) {
+        if (accion->isSeparator()) {
+            lineas << sangria + QStringLiteral("-");
+            continue;
+        }
+        QString linea = sangria + accion->text();
+        if (accion->isCheckable())
+            linea += accion->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+        if (!accion->isEnabled())
+            linea += QStringLiteral(" (off)");
+        lineas << linea;
+        if (accion->menu())
+            lineas << Estructura(accion->menu(), sangria + QStringLiteral("  "));
+    }
+    return lineas;
+}
+
+} // namespace
+
+// The popup menu and the window services: on top, start with the system, help, web, closing.
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
+    void estructura()
+    {
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        const QStringList sinFecha = {
+            "Configurar opciones...",
+            "-",
+            "Siempre Visible [ ]",
+            "Abrir al inicio de güindous [ ]",
+            "Idioma",
+            "  Español [x]",
+            "  English [ ]",
+            "  Italiano [ ]",
+            "  Français [ ]",
+            "  Português [ ]",
+            "  -",
+            "  Abrir idioma...",
+            "  Editar idioma...",
+            "  -",
+            "  .: Español :. (off)",
+            "-",
+            "Mostrar evento... (off)",
+            ".: --- --- --- :. (off)",
+            "-",
+            ModGral::HostWeb(0),
+            ModGral::HostWeb(1),
+            "-",
+            "Mostrar ayuda...",
+            "Acerca de...",
+            "Cerrar el programa",
+        };
+        QCOMPARE(Estructura(w.Menu()), sinFecha);
+
+        f.carpeta.EscribirIni("[Opciones]\r\nSVisible=Si\r\nInicio=Si\r\nIdioma=English\r\n[Datos]\r\nFecha=25/12/2026\r\n");
+        w.AplicarOpciones();
+        QStringList conFecha = sinFecha;
+        conFecha[2] = "Siempre Visible [x]";
+        conFecha[3] = "Abrir al inicio de güindous [x]";
+        conFecha[5] = "  Español [ ]";
+        conFecha[6] = "  English [x]";
+        conFecha[14] = "  .: English :. (off)";
+        conFecha[16] = "Mostrar evento...";
+        conFecha[17] = ".: vie :: 25/12/2026 :. (off)";
+        QCOMPARE(Estructura(w.Menu()), conFecha);
+        QCOMPARE(w.ImagenMenu()->toolTip(), QStringLiteral("Mostrar opciones..."));
+    }
+
+    void siempreVisible()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Opciones]\r\nSVisible=Si\r\n");
+        FrmMain &w = f.Iniciar();
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nSVisible=Si\r\n"));
+
+        w.show();
+        w.Menu()->mnuVisible->trigger();
+        QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(w.isVisible());
+        QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nSVisible=No\r\n"));
+        w.Menu()->mnuVisible->trigger();
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        w.Menu()->mnuVisible->trigger();
+        QVERIFY(!w.Menu()->mnuVisible->isChecked());
+        QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nSVisible=No\r\n"));
+    }
+
+    void inicioConElSistema()
+    {
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        w.Menu()->mnuInicio->trigger();
+        QVERIFY(w.Menu()->mnuInicio->isChecked());
+        QCOMPARE(f.plataforma.Llamadas("grabar-inicio"),
+                 QStringList{"grabar-inicio Dexo " + f.gral.RutaPrograma + "Dexo"});
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Opciones", "Inicio", "?"), QStringLiteral("Si"));
+
+        w.Menu()->mnuInicio->trigger();
+        QVERIFY(!w.Menu()->mnuInicio->isChecked());
+        QCOMPARE(f.plataforma.Llamadas("borrar-inicio"), QStringList{"borrar-inicio Dexo"});
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Opciones", "Inicio", "?"), QStringLiteral("No"));
+        QVERIFY(f.plataforma.Llamadas("aviso").isEmpty());
+    }
+
+    void inicioRechazadoAvisaUnaVez()
+    {
+        FixturePrincipal f;
+        f.plataforma.inicioPermitido = false;
+        FrmMain &w = f.Iniciar();
+        for (int vez = 0; vez < 2; ++vez) {
+            w.Menu()->mnuInicio->setChecked(false);
+            w.Menu()->mnuInicio->trigger();
+            QVERIFY(w.Menu()->mnuInicio->isChecked());
+            QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Opciones", "Inicio", "?"), QStringLiteral("Si"));
+        }
+        QCOMPARE(f.plataforma.Llamadas("aviso").size(), 1);
+        QVERIFY(f.plataforma.Llamadas("aviso").front().contains("sin permiso"));
+    }
+
+    void cierre_data()
+    {
+        QTest::addColumn<QByteArray>("fecha");
+        QTest::addColumn<bool>("suena");
+        QTest::newRow("el día elegido") << QByteArray("07/12/2026") << true;
+        QTest::newRow("otro día") << QByteArray("08/12/2026") << false;
+        QTest::newRow("sin fecha") << QByteArray("Ninguna") << false;
+    }
+    void cierre()
+    {
+        QFETCH(QByteArray, fecha);
+        QFETCH(bool, suena);
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=" + fecha + "\r\n");
+        FrmMain &w = f.Iniciar();
+        QSignalSpy terminado(&w, &FrmMain::programaTerminado);
+        w.move(200, 100);
+        f.plataforma.llamadas.clear();
+        w.Menu()->mnuCerrar->trigger();
+        QCOMPARE(terminado.size(), 1);
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?"), QStringLiteral("3000"));
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Sup", "?"), QStringLiteral("1500"));
+        const QStringList esperadas = suena ? QStringList{"sonido " + f.gral.RutaPrograma + "end.wav"} : QStringList{};
+        QCOMPARE(f.plataforma.llamadas, esperadas);
+        w.close(); // a second close runs nothing again
+        QCOMPARE(terminado.size(), 1);
+    }
+
+    void cierreEnCarpetaDeSoloLecturaNoPregunta()
+    {
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        f.gral.IniciarRutas(f.carpeta.Archivo("no-existe"));
+        w.close();
+        QVERIFY(f.plataforma.Llamadas("aviso").isEmpty());
+    }
+
+    void escrituraFallidaAvisaUnaVez()
+    {
+        FixturePrincipal f;
+        f.gral.IniciarRutas(f.carpeta.Archivo("no-existe"));
+        FrmMain &w = f.Iniciar();
+        w.Menu()->mnuVisible->trigger();
+        w.Menu()->mnuVisible->trigger();
+        const QStringList avisos = f.plataforma.Llamadas("aviso");
+        QCOMPARE(avisos.size(), 1);
+        QVERIFY(avisos.front().contains(QDir::toNativeSeparators(f.gral.ArchivoIni)));
+    }
+
+    void ayudaYWeb()
+    {
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        w.Menu()->mnuAyuda->trigger();
+        f.carpeta.Escribir("Ayuda.chm", "x");
+        w.Menu()->mnuAyuda->trigger();
+        w.Menu()->mnuweb[0]->trigger();
+        w.Menu()->mnuweb[1]->trigger();
+        const QStringList esperadas = {
+            "abrir " + f.gral.RutaPrograma + "Ayuda" + QDir::separator() + "Ayuda.htm",
+            "abrir " + f.gral.RutaPrograma + "Ayuda.chm",
+            "url https://" + ModGral::HostWeb(0),
+            "url https://" + ModGral::HostWeb(1),
+        };
+        QCOMPARE(f.plataforma.llamadas, esperadas);
+    }
+
+    void eventoYOpciones()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=08/12/2026\r\n");
+        FrmMain &w = f.Iniciar();
+        w.Menu()->mnuEvento->trigger();
+        QPointer<FrmMsg> mensaje = w.VentanaMensaje();
+        QVERIFY(mensaje && mensaje->isVisible());
+        w.Menu()->mnuEvento->trigger(); // already visible: nothing happens
+        QCOMPARE(f.plataforma.Llamadas("mensaje").size(), 1);
+        QCOMPARE(w.VentanaMensaje(), mensaje.data());
+
+        w.Menu()->mnuOpciones->trigger(); // closes the message at once
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!mensaje);
+    }
+
+    void arrastrarMueveLaVentana()
+    {
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint inicio = w.pos();
+        // Pressed on the number, with the right button: the window follows the mouse.
+        QTest::mousePress(w.Etiqueta(), Qt::RightButton, {}, QPoint(5, 5));
+        const QPointF destino = w.Etiqueta()->mapToGlobal(QPointF(45, 35));
+        QMouseEvent mover(QEvent::MouseMove, QPointF(5, 5), destino, Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &mover);
+        QTest::mouseRelease(&w, Qt::RightButton, {}, QPoint(45, 35));
+        QCOMPARE(w.pos(), inicio + QPoint(40, 30));
+        // Nothing is written until the window closes.
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?"), QStringLiteral("?"));
+    }
+};
+
+QTEST_MAIN(TestMenu)
+#include "test_menu.moc"
