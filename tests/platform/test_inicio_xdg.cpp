@@ -1,0 +1,72 @@
+#include "inicio_sistema.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The Linux autostart entry, written for real under a temporary XDG_CONFIG_HOME.
+class TestInicioXdg : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir config_;
+
+    QString Entrada() const { return config_.filePath(QStringLiteral("autostart/Dexo.desktop")); }
+
+    QByteArray LineaExec() const
+    {
+        QFile archivo(Entrada());
+        if (!archivo.open(QIODevice::ReadOnly))
+            return {};
+        for (const QByteArray &linea : archivo.readAll().split('\n')) {
+            if (linea.startsWith("Exec="))
+                return linea;
+        }
+        return {};
+    }
+
+private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
+
+    void grabarYBorrar()
+    {
+        QString error;
+        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/opt/dexo/Dexo"), &error));
+        QCOMPARE(LineaExec(), QByteArray("Exec=\"/opt/dexo/Dexo\""));
+        QFile archivo(Entrada());
+        QVERIFY(archivo.open(QIODevice::ReadOnly));
+        const QByteArray contenido = archivo.readAll();
+        QVERIFY(contenido.startsWith("[Desktop Entry]\n"));
+        QVERIFY(contenido.contains("\nType=Application\n"));
+
+        // Writing again replaces the entry; removing it twice is fine.
+        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/home/ana/mis cosas/Dexo"), &error));
+        QCOMPARE(LineaExec(), QByteArray("Exec=\"/home/ana/mis cosas/Dexo\""));
+        QVERIFY(BorrarInicioSistemaNativo(QStringLiteral("Dexo")));
+        QVERIFY(!QFile::exists(Entrada()));
+        QVERIFY(BorrarInicioSistemaNativo(QStringLiteral("Dexo")));
+    }
+
+    void caracteresReservadosEscapados()
+    {
+        QString error;
+        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/d/$a`b\"c\\d%e/Dexo"), &error));
+        QCOMPARE(LineaExec(), QByteArray("Exec=\"/d/\\\\$a\\\\`b\\\\\"c\\\\\\\\d%%e/Dexo\""));
+    }
+
+    void carpetaQueNoSePuedeCrear()
+    {
+        QFile bloqueo(config_.filePath(QStringLiteral("bloqueo")));
+        QVERIFY(bloqueo.open(QIODevice::WriteOnly));
+        bloqueo.close();
+        qputenv("XDG_CONFIG_HOME", bloqueo.fileName().toUtf8()); // a file where a folder should be
+        QString error;
+        QVERIFY(!GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/opt/dexo/Dexo"), &error));
+        QVERIFY(error.contains(QStringLiteral("autostart")));
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInicioXdg)
+#include "test_inicio_xdg.moc"
