@@ -1,20 +1,228 @@
 #include "frminfo.h"
 
+#include "claves.h"
+#include "crearregion.h"
+#include "dexo_config.h"
+#include "imagensvg.h"
+#include "modgral.h"
+#include "unidades.h"
+#include "zonaactiva.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QWindow>
+
+namespace {
+
+constexpr ClaveAjuste kMostrarInfo{u"Acerca", u"Inicio", u"Si"};
+
+// The start-up box writes its flag when a mouse button is released over it, after the box has
+// changed; the keyboard changes it without writing.
+class CasillaDeRaton : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+    std::function<void()> alSoltarEncima;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *evento) override
+    {
+        const bool encima = rect().contains(evento->position().toPoint());
+        QCheckBox::mouseReleaseEvent(evento);
+        if (encima && alSoltarEncima)
+            alSoltarEncima();
+    }
+};
+
+QRect RectTwips(int izquierda, int arriba, int ancho, int alto)
+{
+    return QRect(TwipsAPixeles(izquierda), TwipsAPixeles(arriba), TwipsAPixeles(ancho), TwipsAPixeles(alto));
+}
+
+} // namespace
+
+QString ArchivoMostrarInfo(const QString &rutaPrograma)
+{
+    return rutaPrograma + QStringLiteral("Acerca.ini");
+}
+
+bool LeerMostrarInfo(const QString &rutaPrograma)
+{
+    return LeerAjuste(ArchivoMostrarInfo(rutaPrograma), kMostrarInfo) == QString::fromUtf16(Ajustes::Si);
+}
+
 FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
-    : QWidget(nullptr, Qt::FramelessWindowHint), gral_(gral), principal_(principal)
+    : QWidget(nullptr, Qt::FramelessWindowHint), gral_(gral), principal_(principal),
+      fondo_(new QSvgRenderer(QStringLiteral(":/about/fondo.svg"), this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("FrmInfo"));
-    resize(640, 480);
+    setWindowTitle(QStringLiteral("ShapedForm"));
+    setWindowIcon(QIcon(QStringLiteral(":/countdown/dexo.svg")));
+    setFixedSize(TwipsAPixeles(9600), TwipsAPixeles(7200));
+    move(TwipsAPixeles(4800), TwipsAPixeles(2385));
+    setMouseTracking(true);
+
+    // Created from the bottom of the stack up: later widgets lie above earlier ones.
+    auto *ImgIco = new ImagenSvg(QStringLiteral(":/about/producto.svg"), QSize(239, 220), this);
+    ImgIco->setObjectName(QStringLiteral("ImgIco"));
+    ImgIco->move(TwipsAPixeles(0), TwipsAPixeles(3900));
+
+    QFont fuente(QStringLiteral("MS Sans Serif"));
+    fuente.setPointSizeF(9.75);
+    fuente.setBold(true);
+    const QString version = QStringLiteral("%1.%2").arg(DEXO_VERSION_MAYOR).arg(DEXO_VERSION_MENOR);
+    const QColor colores[2] = {QColor(0x80, 0x80, 0x80), QColor(0x00, 0x00, 0xC0)};
+    const QPoint lugares[2] = {QPoint(2220, 4680), QPoint(2200, 4660)};
+    for (int i = 0; i < 2; ++i) {
+        LblInfo_[i] = new QLabel(version, this);
+        LblInfo_[i]->setObjectName(QStringLiteral("LblInfo%1").arg(i));
+        LblInfo_[i]->setTextFormat(Qt::PlainText);
+        LblInfo_[i]->setFont(fuente);
+        QPalette paleta = LblInfo_[i]->palette();
+        paleta.setColor(QPalette::WindowText, colores[i]);
+        LblInfo_[i]->setPalette(paleta);
+        LblInfo_[i]->adjustSize();
+        LblInfo_[i]->move(TwipsAPixeles(lugares[i].x()), TwipsAPixeles(lugares[i].y()));
+    }
+
+    struct Resalte
+    {
+        int indice;
+        const char *recurso;
+        QRect lugar;
+    };
+    const Resalte resaltes[] = {
+        {0, ":/about/resalte_flecha.svg", RectTwips(7770, 5640, 1665, 1560)},
+        {2, ":/about/resalte_web.svg", RectTwips(5970, 2250, 975, 960)},
+        {3, ":/about/resalte_ayuda.svg", RectTwips(7060, 2660, 945, 915)},
+    };
+    for (const Resalte &r : resaltes) {
+        ImgMenu_[r.indice] = new ImagenSvg(QString::fromLatin1(r.recurso), r.lugar.size(), this);
+        ImgMenu_[r.indice]->setObjectName(QStringLiteral("ImgMenu%1").arg(r.indice));
+        ImgMenu_[r.indice]->move(r.lugar.topLeft());
+        // Hidden until the mouse passes over its hot zone. The picture takes no mouse tracking,
+        // so moving over it never reaches the background and the highlight stays.
+        ImgMenu_[r.indice]->hide();
+    }
+
+    const QCursor cursor = CursorDesdeSvg(QStringLiteral(":/about/cursor.svg"), QPoint(6, 1), this);
+    struct Zona
+    {
+        int indice;
+        QString consejo;
+        QRect lugar;
+    };
+    const Zona zonas[] = {
+        {0, QStringLiteral("Continuar..."), RectTwips(7680, 5640, 1695, 1455)},
+        {2, QStringLiteral("Abrir ") + ModGral::HostWeb(0), RectTwips(6120, 2400, 660, 615)},
+        {3, QStringLiteral("Mostrar ayuda..."), RectTwips(7200, 2790, 615, 615)},
+    };
+    for (const Zona &z : zonas) {
+        ZonaActiva *zona = new ZonaActiva(this);
+        zona->setObjectName(QStringLiteral("ImgSel%1").arg(z.indice));
+        zona->setGeometry(z.lugar);
+        zona->setToolTip(z.consejo);
+        zona->setCursor(cursor);
+        const int indice = z.indice;
+        connect(zona, &ZonaActiva::sobrevolada, this, [this, indice] { Resaltar(indice); });
+        connect(zona, &ZonaActiva::pulsada, this, [this, indice] { ImgSel_Click(indice); });
+        ImgSel_[indice] = zona;
+    }
+
+    auto *casilla = new CasillaDeRaton(QStringLiteral("Mostrar esta información al inicio del programa"), this);
+    casilla->alSoltarEncima = [this] { GuardarMostrarInfo(); };
+    ChkInicio_ = casilla;
+    ChkInicio_->setObjectName(QStringLiteral("ChkInicio"));
+    ChkInicio_->setGeometry(RectTwips(4080, 6720, 3615, 255));
+    ChkInicio_->setAutoFillBackground(true);
+    QPalette paleta = ChkInicio_->palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    paleta.setColor(QPalette::WindowText, Qt::black);
+    ChkInicio_->setPalette(paleta);
+    ChkInicio_->setChecked(LeerMostrarInfo(gral_.RutaPrograma)); // loading writes nothing
+    ChkInicio_->setFocus();
+
+    RgnForma_ = CrearRegion(1.0f, 1.0f, 0, 0);
+    setMask(RgnForma_);
 }
 
 void FrmInfo::Mostrar()
 {
     show();
     raise();
+    activateWindow();
 }
 
-bool LeerMostrarInfo(const QString &)
+void FrmInfo::ImgSel_Click(int indice)
 {
-    return false;
+    switch (indice) {
+    case 0:
+        if (principal_) {
+            principal_->show();
+            principal_->raise();
+            principal_->activateWindow();
+        }
+        close();
+        break;
+    case 2:
+        gral_.AbrirWeb(0);
+        break;
+    case 3:
+        gral_.AbrirAyuda();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmInfo::Resaltar(int indice)
+{
+    if (ImgMenu_[indice] && ImgMenu_[indice]->isHidden())
+        ImgMenu_[indice]->show();
+}
+
+void FrmInfo::GuardarMostrarInfo()
+{
+    const auto valor = ChkInicio_->isChecked() ? Ajustes::Si : Ajustes::No;
+    gral_.GuardarEn(ArchivoMostrarInfo(gral_.RutaPrograma), kMostrarInfo, QString::fromUtf16(valor), this);
+}
+
+void FrmInfo::paintEvent(QPaintEvent *)
+{
+    QPainter pintor(this);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    fondo_->render(&pintor, QRectF(rect()));
+}
+
+void FrmInfo::mousePressEvent(QMouseEvent *evento)
+{
+    evento->accept();
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    arrastrando_ = true;
+    arrastreDesde_ = evento->globalPosition().toPoint() - pos();
+}
+
+void FrmInfo::mouseMoveEvent(QMouseEvent *evento)
+{
+    if (arrastrando_ && evento->buttons() != Qt::NoButton) {
+        move(evento->globalPosition().toPoint() - arrastreDesde_);
+        return;
+    }
+    // The bare background hides every highlight; controls in between keep them.
+    if (childAt(evento->position().toPoint()))
+        return;
+    for (ImagenSvg *resalte : ImgMenu_) {
+        if (resalte && resalte->isVisible())
+            resalte->hide();
+    }
+}
+
+void FrmInfo::mouseReleaseEvent(QMouseEvent *)
+{
+    arrastrando_ = false;
 }

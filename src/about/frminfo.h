@@ -1,11 +1,20 @@
 #pragma once
 
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
-class ModGral;
+#include <array>
 
-// The about window (being built).
+class ImagenSvg;
+class ModGral;
+class QCheckBox;
+class QLabel;
+class QSvgRenderer;
+class ZonaActiva;
+
+// The about window: a shaped picture window with the version, three picture buttons and the
+// choice to open it at every start.
 class FrmInfo : public QWidget
 {
     Q_OBJECT
@@ -14,13 +23,41 @@ public:
     // `principal` is the main window, which the continue button shows.
     FrmInfo(ModGral &gral, QWidget *principal);
 
-    // Shows the window modeless; a second call only raises it.
+    // Shows the window modeless; a second call only brings it to the front.
     void Mostrar();
 
+    // The buttons of the hot zones: 0 continue, 2 the home page, 3 the help.
+    void ImgSel_Click(int indice);
+
+    QCheckBox *Casilla() const { return ChkInicio_; }
+    ZonaActiva *Zona(int indice) const { return ImgSel_[indice]; }
+    ImagenSvg *Resalte(int indice) const { return ImgMenu_[indice]; }
+    QLabel *Version() const { return LblInfo_[1]; }
+    const QRegion &Region() const { return RgnForma_; }
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+    void mousePressEvent(QMouseEvent *evento) override;
+    void mouseMoveEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
+
 private:
+    void Resaltar(int indice);
+    void GuardarMostrarInfo();
+
     ModGral &gral_;
     QPointer<QWidget> principal_;
+    QSvgRenderer *fondo_;
+    QRegion RgnForma_;
+    QCheckBox *ChkInicio_;
+    std::array<ZonaActiva *, 4> ImgSel_{};
+    std::array<ImagenSvg *, 4> ImgMenu_{};
+    std::array<QLabel *, 2> LblInfo_{};
+    QPoint arrastreDesde_;
+    bool arrastrando_ = false;
 };
 
-// The start-up flag: whether the about window opens at start-up. Absent or unreadable means yes.
+// The start-up flag, kept in a small profile file of its own in the program folder: whether the
+// about window opens at start-up. Only "Si", or no value at all, means yes.
+QString ArchivoMostrarInfo(const QString &rutaPrograma);
 bool LeerMostrarInfo(const QString &rutaPrograma);

@@ -35,13 +35,18 @@ void ModGral::ReproducirSonido(const QString &ruta)
 
 bool ModGral::GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWidget *padre)
 {
-    if (EscribirAjuste(ArchivoIni, ajuste, valor))
+    return GuardarEn(ArchivoIni, ajuste, valor, padre);
+}
+
+bool ModGral::GuardarEn(const QString &ruta, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre)
+{
+    if (EscribirAjuste(ruta, ajuste, valor))
         return true;
     if (avisoEscrituraDado_)
         return false;
     avisoEscrituraDado_ = true;
 
-    const QFileInfo archivo(ArchivoIni);
+    const QFileInfo archivo(ruta);
     const QFileInfo carpeta(archivo.absolutePath());
     QString motivo;
     if (!carpeta.exists())
@@ -56,7 +61,7 @@ bool ModGral::GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWi
                       QStringLiteral("No se pudieron guardar los ajustes en\n%1\n\n%2\n\n"
                                      "Dexo seguirá funcionando con los valores actuales, pero los "
                                      "cambios se perderán al cerrarlo.")
-                          .arg(QDir::toNativeSeparators(ArchivoIni), motivo));
+                          .arg(QDir::toNativeSeparators(ruta), motivo));
     return false;
 }
 

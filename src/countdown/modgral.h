@@ -30,6 +30,8 @@ public:
     // Writes one setting. The first write that fails tells the user, naming the file and the
     // likely reason; later failures stay silent and the program goes on with what it holds.
     bool GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
+    // The same for a key of another profile file of the program.
+    bool GuardarEn(const QString &archivo, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
     void SilenciarAvisosDeEscritura() { avisoEscrituraDado_ = true; }
 
     // The chosen date, when FechaEvento holds one.

@@ -1,0 +1,1 @@
+dexo_prueba(test_frminfo about/test_frminfo.cpp)
