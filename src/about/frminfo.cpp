@@ -138,9 +138,18 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
     ChkInicio_ = casilla;
     ChkInicio_->setObjectName(QStringLiteral("ChkInicio"));
     ChkInicio_->setGeometry(RectTwips(4080, 6720, 3615, 255));
+    // The caption must fit the box's fixed width with whatever face stands in for MS Sans Serif.
+    QFont letraCasilla(QStringLiteral("MS Sans Serif"));
+    for (qreal puntos = 8.25; puntos >= 6.0; puntos -= 0.25) {
+        letraCasilla.setPointSizeF(puntos);
+        ChkInicio_->setFont(letraCasilla);
+        if (ChkInicio_->sizeHint().width() <= ChkInicio_->width())
+            break;
+    }
     ChkInicio_->setAutoFillBackground(true);
     QPalette paleta = ChkInicio_->palette();
-    paleta.setColor(QPalette::Window, Qt::white);
+    for (auto papel : {QPalette::Window, QPalette::Button, QPalette::Base})
+        paleta.setColor(papel, Qt::white);
     paleta.setColor(QPalette::WindowText, Qt::black);
     ChkInicio_->setPalette(paleta);
     ChkInicio_->setChecked(LeerMostrarInfo(gral_.RutaPrograma)); // loading writes nothing
