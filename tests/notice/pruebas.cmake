@@ -1,0 +1,1 @@
+dexo_prueba(test_frmmsg notice/test_frmmsg.cpp)
