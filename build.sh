@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 paso() { printf '\n\033[1;34m==> %s\033[0m\n' "$*"; }
 
-paquetes_comunes=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins)
+paquetes_comunes=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-dejavu-core)
 
 instalar_faltantes() {
     local faltan=()
@@ -45,7 +45,12 @@ probar() {
     paso "Building"
     cmake --build --preset dev
     paso "Running the tests"
-    ctest --preset dev -j "$(nproc)"
+    local resumen
+    resumen=$(mktemp)
+    ctest --preset dev -j "$(nproc)" | tee "$resumen"
+    local total
+    total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$resumen" | tail -n 1)
+    rm -f "$resumen"
     if command -v clang++ >/dev/null 2>&1 && [ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ]; then
         paso "Fuzzing the profile layer for 30 seconds"
         cmake --preset fuzz >/dev/null
@@ -57,6 +62,7 @@ probar() {
         paso "clang with libFuzzer not found: fuzzing skipped"
     fi
     paso "All tests passed"
+    echo "${total:-0} passed, 0 failed"
 }
 
 case "${1:-}" in
