@@ -4,9 +4,12 @@
 
 #include <memory>
 
-class QSoundEffect;
+class QAudioSink;
+class QBuffer;
 
-// One sound at a time. The audio stack is created on the first sound, never at start-up.
+// One sound at a time, played asynchronously. The audio stack is created on the first sound,
+// never at start-up. The file is read and checked here rather than by QSoundEffect, whose loader
+// in Qt 6.4 hangs the next sound for good after a WAV file cut short.
 class ReproductorWav
 {
 public:
@@ -15,8 +18,12 @@ public:
     ReproductorWav(const ReproductorWav &) = delete;
     ReproductorWav &operator=(const ReproductorWav &) = delete;
 
+    // A new sound replaces the one playing; a missing or unplayable file plays nothing.
     void Reproducir(const QString &archivo);
 
 private:
-    std::unique_ptr<QSoundEffect> efecto_;
+    void Detener();
+
+    std::unique_ptr<QAudioSink> salida_;
+    std::unique_ptr<QBuffer> muestras_;
 };
