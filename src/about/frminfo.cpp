@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QWindow>
 
 namespace {
 
@@ -209,19 +208,13 @@ void FrmInfo::paintEvent(QPaintEvent *)
 
 void FrmInfo::mousePressEvent(QMouseEvent *evento)
 {
-    evento->accept();
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    arrastrando_ = true;
-    arrastreDesde_ = evento->globalPosition().toPoint() - pos();
+    arrastre_.Pulsar(evento);
 }
 
 void FrmInfo::mouseMoveEvent(QMouseEvent *evento)
 {
-    if (arrastrando_ && evento->buttons() != Qt::NoButton) {
-        move(evento->globalPosition().toPoint() - arrastreDesde_);
+    if (arrastre_.Mover(evento))
         return;
-    }
     // The bare background hides every highlight; controls in between keep them.
     if (childAt(evento->position().toPoint()))
         return;
@@ -231,7 +224,7 @@ void FrmInfo::mouseMoveEvent(QMouseEvent *evento)
     }
 }
 
-void FrmInfo::mouseReleaseEvent(QMouseEvent *)
+void FrmInfo::mouseReleaseEvent(QMouseEvent *evento)
 {
-    arrastrando_ = false;
+    arrastre_.Soltar(evento);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "arrastre.h"
+
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
@@ -53,8 +55,7 @@ private:
     std::array<ZonaActiva *, 4> ImgSel_{};
     std::array<ImagenSvg *, 4> ImgMenu_{};
     std::array<QLabel *, 2> LblInfo_{};
-    QPoint arrastreDesde_;
-    bool arrastrando_ = false;
+    ArrastreVentana arrastre_{this};
 };
 
 // The start-up flag, kept in a small profile file of its own in the program folder: whether the

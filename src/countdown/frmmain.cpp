@@ -18,7 +18,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 
@@ -381,23 +380,18 @@ void FrmMain::mnuCerrar_Click()
 
 void FrmMain::mousePressEvent(QMouseEvent *evento)
 {
-    // Any button drags the window; the window manager moves it where it can.
-    evento->accept();
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    arrastrando_ = true;
-    arrastreDesde_ = evento->globalPosition().toPoint() - pos();
+    // Any button, on the number or the background, drags the window.
+    arrastre_.Pulsar(evento);
 }
 
 void FrmMain::mouseMoveEvent(QMouseEvent *evento)
 {
-    if (arrastrando_ && evento->buttons() != Qt::NoButton)
-        move(evento->globalPosition().toPoint() - arrastreDesde_);
+    arrastre_.Mover(evento);
 }
 
-void FrmMain::mouseReleaseEvent(QMouseEvent *)
+void FrmMain::mouseReleaseEvent(QMouseEvent *evento)
 {
-    arrastrando_ = false;
+    arrastre_.Soltar(evento);
 }
 
 void FrmMain::closeEvent(QCloseEvent *evento)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "arrastre.h"
 #include "conteo.h"
 
 #include <QDate>
@@ -88,8 +89,7 @@ private:
 
     QDate fechaHoy_;
     Disposicion disposicion_;
-    QPoint arrastreDesde_;
-    bool arrastrando_ = false;
+    ArrastreVentana arrastre_{this};
     bool avisoInicioDado_ = false;
     bool cerrado_ = false;
 };

@@ -342,25 +342,18 @@ void FrmMsg::paintEvent(QPaintEvent *)
 void FrmMsg::mousePressEvent(QMouseEvent *evento)
 {
     // Any button on the bare background moves the window; the system does it where it can.
-    evento->accept();
-    arrastreDesde_.reset();
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    arrastreDesde_ = evento->globalPosition().toPoint() - pos();
+    arrastre_.Pulsar(evento);
 }
 
 void FrmMsg::mouseMoveEvent(QMouseEvent *evento)
 {
     evento->accept();
-    if (arrastreDesde_ && evento->buttons() != Qt::NoButton)
-        move(evento->globalPosition().toPoint() - *arrastreDesde_);
+    arrastre_.Mover(evento);
 }
 
 void FrmMsg::mouseReleaseEvent(QMouseEvent *evento)
 {
-    evento->accept();
-    if (evento->buttons() == Qt::NoButton)
-        arrastreDesde_.reset();
+    arrastre_.Soltar(evento);
 }
 
 void FrmMsg::mouseDoubleClickEvent(QMouseEvent *evento)

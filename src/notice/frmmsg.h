@@ -1,5 +1,6 @@
 #pragma once
 
+#include "arrastre.h"
 #include "imagenmsg.h"
 
 #include <QPixmap>
@@ -83,6 +84,6 @@ private:
     bool cerrando_ = false;
     Dibujo propio_; // slot 12
     QPixmap fondo_;
-    std::optional<QPoint> arrastreDesde_;
+    ArrastreVentana arrastre_{this};
     bool escalaVigilada_ = false;
 };
