@@ -1,5 +1,7 @@
 #include "mdlregistro_windows.h"
 
+#include <string>
+
 namespace {
 
 // Query, set, create subkey, enumerate, notify, create link.

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -26,7 +27,7 @@ QByteArray TonoWav(int milisegundos, int frecuencia = 22050)
     salida.writeRawData("data", 4);
     salida << quint32(muestras * 2);
     for (int i = 0; i < muestras; ++i)
-        salida << qint16(8000 * std::sin(i * 2 * M_PI * 440 / frecuencia));
+        salida << qint16(8000 * std::sin(i * 2 * std::numbers::pi * 440 / frecuencia));
     return datos;
 }
 
