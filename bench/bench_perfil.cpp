@@ -451,7 +451,8 @@ int main(int argc, char *argv[])
     if (nLecturas < 1 || nGuardados < 1)
         Fallo("repetitions must be whole numbers of at least 1");
 
-    QTemporaryDir temporal(opciones.value(carpeta) + QStringLiteral("/bench_perfil-XXXXXX"));
+    // Static, so that the early exit of a failed check still removes it.
+    static QTemporaryDir temporal(opciones.value(carpeta) + QStringLiteral("/bench_perfil-XXXXXX"));
     if (!temporal.isValid())
         Fallo("could not create the scratch folder");
 
