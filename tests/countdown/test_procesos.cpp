@@ -44,6 +44,23 @@ private slots:
         QVERIFY(QFile::setPermissions(Programa(), QFile::permissions(QStringLiteral(DEXO_EJECUTABLE))));
     }
 
+    void sinRutaDeBibliotecasVacia()
+    {
+        // An empty entry in the library search path means the current folder.
+        QProcess readelf;
+        readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), QStringLiteral(DEXO_EJECUTABLE)});
+        if (!readelf.waitForFinished(20000) || readelf.exitCode() != 0)
+            QSKIP("readelf is not available");
+        for (const QByteArray &linea : readelf.readAllStandardOutput().split('\n')) {
+            const qsizetype abre = linea.indexOf('[');
+            if ((!linea.contains("RUNPATH") && !linea.contains("RPATH")) || abre < 0)
+                continue;
+            const QByteArray ruta = linea.mid(abre + 1, linea.lastIndexOf(']') - abre - 1);
+            QVERIFY2(!ruta.isEmpty() && !ruta.startsWith(':') && !ruta.endsWith(':') && !ruta.contains("::"),
+                     linea.constData());
+        }
+    }
+
     void unaSolaInstanciaYCierrePorSenal()
     {
         QProcess primero;
