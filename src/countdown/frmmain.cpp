@@ -62,7 +62,6 @@ FrmMain::FrmMain(ModGral &gral)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Dexo"));
-    setWindowIcon(QIcon(QStringLiteral(":/countdown/dexo.svg")));
     setAutoFillBackground(true);
     QPalette fondo = palette();
     fondo.setColor(QPalette::Window, Qt::white);

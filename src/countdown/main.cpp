@@ -6,6 +6,7 @@
 #include "reloj.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -29,9 +30,11 @@ int main(int argc, char *argv[])
     QObject::connect(&principal, &FrmMain::programaTerminado, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     principal.Iniciar();
-    if (LeerMostrarInfo(gral.RutaPrograma))
-        principal.mnuInfo_Click();
     principal.show();
+    // The about window follows from the event loop: the count is on screen first, and the about
+    // window opens above it.
+    if (LeerMostrarInfo(gral.RutaPrograma))
+        QTimer::singleShot(0, &principal, &FrmMain::mnuInfo_Click);
 
     plataforma.VigilarTerminacion([&principal] { principal.close(); });
     return app.exec();
