@@ -4,6 +4,7 @@
 #include "senales.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,7 +21,15 @@ PlataformaQt::~PlataformaQt() = default;
 
 void PlataformaQt::ReproducirWav(const QString &archivo)
 {
-    reproductor_.Reproducir(archivo);
+    // The sound module sits beside the program; without it Dexo simply stays silent.
+    if (!sonidoIntentado_) {
+        sonidoIntentado_ = true;
+        moduloSonido_.setFileName(QCoreApplication::applicationDirPath() + QStringLiteral("/dexo_sonido"));
+        if (auto crear = reinterpret_cast<FuncionCrearReproductor>(moduloSonido_.resolve(kFuncionCrearReproductor)))
+            reproductor_.reset(crear());
+    }
+    if (reproductor_)
+        reproductor_->Reproducir(archivo);
 }
 
 bool PlataformaQt::AbrirArchivo(const QString &archivo)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "plataforma.h"
-#include "reproductor_wav.h"
+#include "reproductor.h"
 
+#include <QLibrary>
 #include <QObject>
+
+#include <memory>
 
 // The real platform, through Qt and, where Qt has no answer, the OS files beside this one.
 class PlataformaQt final : public Plataforma
@@ -29,6 +32,8 @@ public:
     void VigilarTerminacion(std::function<void()> alTerminar) override;
 
 private:
-    ReproductorWav reproductor_;
+    QLibrary moduloSonido_;
+    std::unique_ptr<Reproductor> reproductor_;
+    bool sonidoIntentado_ = false;
     QObject contexto_; // owns the connections and notifiers of the termination watch
 };

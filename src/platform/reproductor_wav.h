@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reproductor.h"
+
 #include <QString>
 
 #include <memory>
@@ -7,19 +9,18 @@
 class QAudioSink;
 class QBuffer;
 
-// One sound at a time, played asynchronously. The audio stack is created on the first sound,
-// never at start-up. The file is read and checked here rather than by QSoundEffect, whose loader
-// in Qt 6.4 hangs the next sound for good after a WAV file cut short.
-class ReproductorWav
+// One sound at a time, played asynchronously through the default audio output. The file is read
+// and checked here rather than by QSoundEffect, whose loader in Qt 6.4 hangs the next sound for
+// good after a WAV file cut short.
+class ReproductorWav final : public Reproductor
 {
 public:
     ReproductorWav();
-    ~ReproductorWav();
+    ~ReproductorWav() override;
     ReproductorWav(const ReproductorWav &) = delete;
     ReproductorWav &operator=(const ReproductorWav &) = delete;
 
-    // A new sound replaces the one playing; a missing or unplayable file plays nothing.
-    void Reproducir(const QString &archivo);
+    void Reproducir(const QString &archivo) override;
 
 private:
     void Detener();

@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibrary>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,16 @@ private slots:
         sinCanales[22] = 0;
         QVERIFY(!LeerWav(sinCanales));
         QVERIFY(!LeerWav(TonoWav(10, 100)));                   // no real sample rate
+    }
+
+    void modulo()
+    {
+        QLibrary modulo(QStringLiteral(DEXO_MODULO_SONIDO));
+        auto crear = reinterpret_cast<FuncionCrearReproductor>(modulo.resolve(kFuncionCrearReproductor));
+        QVERIFY2(crear, qPrintable(modulo.errorString()));
+        std::unique_ptr<Reproductor> reproductor(crear());
+        QVERIFY(reproductor);
+        reproductor->Reproducir(QStringLiteral("/no/existe.wav"));
     }
 
     void archivosBuenosYMalos()
