@@ -30,19 +30,22 @@ void ImagenSvg::mousePressEvent(QMouseEvent *evento)
     emit pulsado(evento->globalPosition().toPoint());
 }
 
-QCursor CursorDesdeSvg(const QString &recurso, QPoint puntoActivo, QWidget *ventana)
+QPixmap PixmapDesdeSvg(const QString &recurso, QSize tamano, qreal escala)
 {
-    QSvgRenderer dibujo(recurso);
-    if (!dibujo.isValid())
-        return QCursor(Qt::PointingHandCursor);
-    const qreal escala = ventana ? ventana->devicePixelRatioF() : 1.0;
-    const QSize tamano(32, 32);
     QPixmap imagen(tamano * escala);
     imagen.setDevicePixelRatio(escala);
     imagen.fill(Qt::transparent);
+    QSvgRenderer dibujo(recurso);
     QPainter pintor(&imagen);
     pintor.setRenderHint(QPainter::Antialiasing);
     dibujo.render(&pintor, QRectF(QPointF(0, 0), tamano));
-    pintor.end();
-    return QCursor(imagen, puntoActivo.x(), puntoActivo.y());
+    return imagen;
+}
+
+QCursor CursorDesdeSvg(const QString &recurso, QPoint puntoActivo, QWidget *ventana)
+{
+    if (!QSvgRenderer(recurso).isValid())
+        return QCursor(Qt::PointingHandCursor);
+    const qreal escala = ventana ? ventana->devicePixelRatioF() : 1.0;
+    return QCursor(PixmapDesdeSvg(recurso, QSize(32, 32), escala), puntoActivo.x(), puntoActivo.y());
 }

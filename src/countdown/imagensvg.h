@@ -28,5 +28,9 @@ private:
     QSize tamano_;
 };
 
+// An SVG drawn into a pixmap of the given logical size at the given pixel ratio; transparent
+// where the drawing is empty (and all over when the resource is no SVG).
+QPixmap PixmapDesdeSvg(const QString &recurso, QSize tamano, qreal escala);
+
 // A cursor drawn from an SVG, crisp at the screen's pixel ratio.
 QCursor CursorDesdeSvg(const QString &recurso, QPoint puntoActivo, QWidget *ventana);

@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QWindow>
 
@@ -117,18 +116,6 @@ QImage LeerImagen(const QString &ruta)
 Dibujo Marcador()
 {
     return Dibujo::Svg(QStringLiteral(":/iconos/aviso12.svg"));
-}
-
-QPixmap PintarSvg(const QString &recurso, QSize tamano, qreal escala)
-{
-    QPixmap imagen(tamano * escala);
-    imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::transparent);
-    QSvgRenderer dibujo(recurso);
-    QPainter pintor(&imagen);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    dibujo.render(&pintor, QRectF(QPointF(0, 0), tamano));
-    return imagen;
 }
 
 } // namespace
@@ -327,7 +314,7 @@ void FrmMsg::paintEvent(QPaintEvent *)
     pintor.fillRect(rect(), kColorFondo);
     const qreal escala = devicePixelRatioF();
     if (fondo_.isNull() || !qFuzzyCompare(fondo_.devicePixelRatio(), escala))
-        fondo_ = PintarSvg(QStringLiteral(":/notice/fondo.svg"), size(), escala);
+        fondo_ = PixmapDesdeSvg(QStringLiteral(":/notice/fondo.svg"), size(), escala);
     pintor.drawPixmap(0, 0, fondo_);
 
     const QColor textoSistema = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
