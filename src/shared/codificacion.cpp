@@ -25,6 +25,11 @@ std::optional<char> ByteWindows1252(char16_t c)
     return std::nullopt;
 }
 
+// The file's own mark is cut off before decoding; a U+FEFF anywhere else, even at the start of a
+// line decoded on its own, is a character of the text and must stay one.
+constexpr QStringConverter::Flags kSinQuitarMarca =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
 } // namespace
 
 CodificacionDetectada DetectarCodificacion(const QByteArray &bytes)
@@ -87,14 +92,16 @@ QString Decodificar(Codificacion codificacion, const char *datos, qsizetype larg
     switch (codificacion) {
     case Codificacion::Windows1252:
         return DecodificarWindows1252(datos, largo);
-    case Codificacion::Utf8:
-        return QString::fromUtf8(datos, largo);
+    case Codificacion::Utf8: {
+        QStringDecoder decodificador(QStringConverter::Utf8, kSinQuitarMarca);
+        return decodificador.decode(QByteArrayView(datos, largo));
+    }
     case Codificacion::Utf16LE: {
-        QStringDecoder decodificador(QStringConverter::Utf16LE, QStringConverter::Flag::Stateless);
+        QStringDecoder decodificador(QStringConverter::Utf16LE, kSinQuitarMarca);
         return decodificador.decode(QByteArrayView(datos, largo));
     }
     case Codificacion::Utf16BE: {
-        QStringDecoder decodificador(QStringConverter::Utf16BE, QStringConverter::Flag::Stateless);
+        QStringDecoder decodificador(QStringConverter::Utf16BE, kSinQuitarMarca);
         return decodificador.decode(QByteArrayView(datos, largo));
     }
     }

@@ -140,10 +140,20 @@ struct ArchivoCrudo
     std::vector<LineaCruda> lineas;
 };
 
-ArchivoCrudo DividirEnLineas(const QByteArray &bytes)
+// A UTF-16 file cut in the middle of a unit is read as if the unit ended in a zero byte, by the
+// reader and the writer alike, so both see the same lines and a write keeps them readable.
+QByteArray UnidadesCompletas(QByteArray bytes, const CodificacionDetectada &detectada)
+{
+    if (AnchoUnidad(detectada.codificacion) == 2 && (bytes.size() - detectada.largoMarca) % 2 != 0)
+        bytes.append('\0');
+    return bytes;
+}
+
+ArchivoCrudo DividirEnLineas(const QByteArray &leidos)
 {
     ArchivoCrudo archivo;
-    const CodificacionDetectada detectada = DetectarCodificacion(bytes);
+    const CodificacionDetectada detectada = DetectarCodificacion(leidos);
+    const QByteArray bytes = UnidadesCompletas(leidos, detectada);
     archivo.codificacion = detectada.codificacion;
     archivo.conMarca = detectada.largoMarca > 0;
 
@@ -197,11 +207,6 @@ std::optional<QByteArray> Serializar(const ArchivoCrudo &archivo, bool recodific
             salida += *bytes;
         } else {
             salida += linea.contenido;
-            // A UTF-16 file cut in the middle of a unit: complete the unit so that the lines
-            // after it stay readable.
-            if (AnchoUnidad(archivo.codificacion) == 2 && linea.contenido.size() % 2 != 0 &&
-                &linea != &archivo.lineas.back())
-                salida += '\0';
         }
         salida += (linea.nueva || linea.fin.isEmpty()) ? *crlf : linea.fin;
     }
@@ -231,10 +236,11 @@ QString LeerPerfil(const QString &archivo, const QString &seccion, const QString
     QFile entrada(archivo);
     if (!entrada.open(QIODevice::ReadOnly))
         return SinEspaciosFinales(porDefecto);
-    const QByteArray bytes = entrada.readAll();
+    const QByteArray leidos = entrada.readAll();
     entrada.close();
 
-    const CodificacionDetectada detectada = DetectarCodificacion(bytes);
+    const CodificacionDetectada detectada = DetectarCodificacion(leidos);
+    const QByteArray bytes = UnidadesCompletas(leidos, detectada);
     const QString texto = Decodificar(detectada.codificacion, bytes.constData() + detectada.largoMarca,
                                       bytes.size() - detectada.largoMarca);
     const QStringView seccionBuscada = RecortarEspacios(seccion);

@@ -150,6 +150,14 @@ private slots:
                                            << QByteArray("\xef\xbb\xbf[s]\nk=\xff\nj=\xd0\xb6\r\n");
         QTest::newRow("UTF-16LE se mantiene") << QByteArray("\xff\xfe[\0s\0]\0\n\0", 10) << "s" << "k" << "v"
                                               << QByteArray("\xff\xfe[\0s\0]\0\n\0k\0=\0v\0\r\0\n\0", 20);
+        // A U+FEFF that begins a later line is a character, not a mark: that line is no section.
+        QTest::newRow("marca a media linea UTF-16") << QByteArray("\xff\xfe[\0s\0]\0\n\0\xff\xfe[\0s\0]\0", 18) << "t" << "k" << "v"
+                                                    << QByteArray("\xff\xfe[\0s\0]\0\n\0\xff\xfe[\0s\0]\0\r\0\n\0[\0t\0]\0\r\0\n\0k\0=\0v\0\r\0\n\0", 42);
+        QTest::newRow("marca a media linea UTF-8") << QByteArray("\xef\xbb\xbf[a]\n\xef\xbb\xbf[s]\n") << "s" << "k" << "v"
+                                                   << QByteArray("\xef\xbb\xbf[a]\n\xef\xbb\xbf[s]\n[s]\r\nk=v\r\n");
+        // Cut in the middle of a unit: the unit is completed with a zero byte, as it is read.
+        QTest::newRow("UTF-16 con un byte suelto") << QByteArray("\xff\xfe[\0a", 5) << "a" << "k" << "v"
+                                                   << QByteArray("\xff\xfe[\0a\0\r\0\n\0k\0=\0v\0\r\0\n\0", 20);
         QTest::newRow("UTF-16BE se mantiene") << QByteArray("\xfe\xff\0[\0s\0]", 8) << "s" << "k" << "v"
                                               << QByteArray("\xfe\xff\0[\0s\0]\0\r\0\n\0k\0=\0v\0\r\0\n", 22);
     }
