@@ -270,8 +270,9 @@ QString LeerPerfil(const QString &archivo, const QString &seccion, const QString
 }
 
 bool EscribirPerfil(const QString &archivo, const QString &seccion, const QString &clave,
-                    const QString &valor)
+                    const QString &valor, QString *motivo)
 {
+    Q_UNUSED(motivo);
     if (TieneSaltoDeLinea(seccion) || TieneSaltoDeLinea(clave) || TieneSaltoDeLinea(valor))
         return false;
     const QString nombreSeccion = RecortarEspacios(seccion).toString();
@@ -342,4 +343,14 @@ bool EscribirPerfil(const QString &archivo, const QString &seccion, const QStrin
             return false;
     }
     return GuardarAtomico(archivo, *bytes);
+}
+
+bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &escrituras, QString *motivo)
+{
+    // Interim: one write after the other (not yet a single replacement).
+    for (const EscrituraPerfil &escritura : escrituras) {
+        if (!EscribirPerfil(archivo, escritura.seccion, escritura.clave, escritura.valor, motivo))
+            return false;
+    }
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // The profile-file layer: one key of an INI file, read or written with the observable rules of
@@ -15,6 +16,20 @@ QString LeerPerfil(const QString &archivo, const QString &seccion, const QString
 // Writing: replaces the key's value in place or adds the key (and the section) where the
 // platform would; every other byte of the file stays as it was. The file is replaced atomically.
 // Returns true only when the new content is safely on disk; a section, key or value holding a
-// line break is refused.
+// line break is refused. On failure `motivo` (when given) says why, in words for the user.
 bool EscribirPerfil(const QString &archivo, const QString &seccion, const QString &clave,
-                    const QString &valor);
+                    const QString &valor, QString *motivo = nullptr);
+
+// One write of a batch.
+struct EscrituraPerfil
+{
+    QString seccion;
+    QString clave;
+    QString valor;
+};
+
+// Applies the writes in order and replaces the file once: the bytes that result are exactly those
+// of the same writes made one after the other, but a crash or a full disk leaves either the old
+// file or the new one. Nothing is written when any write of the batch would be refused.
+bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &escrituras,
+                        QString *motivo = nullptr);
