@@ -1,4 +1,5 @@
 #include "frmtradel.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -6,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tradel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.50"));
+    QApplication::setApplicationVersion(QStringLiteral(TRADEL_VERSION_TEXTO));
     FrmTradel ventana;
     ventana.show();
     return app.exec();
