@@ -39,7 +39,7 @@ ejecutar() {
 
 probar() {
     paso "Checking Debian packages"
-    instalar_faltantes "${paquetes_comunes[@]}"
+    instalar_faltantes "${paquetes_comunes[@]}" g++-mingw-w64-x86-64-posix
     paso "Configuring (dev preset: Debug, -Werror, AddressSanitizer, UndefinedBehaviorSanitizer)"
     cmake --preset dev >/dev/null
     paso "Building"
@@ -51,6 +51,8 @@ probar() {
     local total
     total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$resumen" | tail -n 1)
     rm -f "$resumen"
+    paso "Checking that the Windows sources compile (MinGW, syntax only)"
+    tools/comprobar_windows.sh
     if command -v clang++ >/dev/null 2>&1 && [ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ]; then
         paso "Fuzzing the profile layer for 30 seconds"
         cmake --preset fuzz >/dev/null
