@@ -2,8 +2,7 @@
 #include "inicio_sistema.h"
 
 #include "mdlregistro_windows.h"
-
-#include <QDir>
+#include "valor_run.h"
 
 namespace {
 
@@ -13,7 +12,7 @@ const QString kRun = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersio
 
 bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, QString *error)
 {
-    const QString dato = QDir::toNativeSeparators(programa) + QStringLiteral(".exe");
+    const QString dato = ValorRun(programa);
     if (GrabarValorRegistro(HKEY_LOCAL_MACHINE, kRun, nombre, dato, kTipoTexto))
         return true;
     if (GrabarValorRegistro(HKEY_CURRENT_USER, kRun, nombre, dato, kTipoTexto))
