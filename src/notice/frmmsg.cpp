@@ -31,6 +31,11 @@ constexpr int kDesplSombra = 20;
 constexpr QPoint kPosIcono(360, 360);
 constexpr int kLadoIconoTwips = 720;
 constexpr QRect kCerrarTwips(5560, 180, 240, 240);
+// A hand-edited file may hold an event of any length; what is shown of it is bounded (the file
+// keeps it whole). The label stays far wider than the window, so a long event is still centred
+// and cut at both sides; the title stays a title.
+constexpr int kAnchoMaximoEventoTwips = 8 * FrmMsg::kAnchoTwips;
+constexpr qsizetype kLargoMaximoTitulo = 100;
 
 const QColor kColorFondo(0xC0, 0xC0, 0xC0);
 const QColor kColorTexto(0xFF, 0xFF, 0xFF);
@@ -231,7 +236,9 @@ void FrmMsg::ComponerFecha()
 
 void FrmMsg::ComponerEvento()
 {
-    const QString texto = LeerAjuste(gral_.ArchivoIni, Ajustes::Evento);
+    const QString evento = LeerAjuste(gral_.ArchivoIni, Ajustes::Evento);
+    const QString texto =
+        LblMsg_[0]->fontMetrics().elidedText(evento, Qt::ElideRight, TwipsAPixeles(kAnchoMaximoEventoTwips));
     PonerTexto(LblMsg_[0], LblMsg_[1], texto);
     // Centred in single precision; a text wider than the window gets a negative left and is cut
     // at both sides.
@@ -239,7 +246,14 @@ void FrmMsg::ComponerEvento()
     const float izda = (static_cast<float>(kAnchoTwips) - ancho) / 2.0f;
     Colocar(LblMsg_[0], LblMsg_[1], {TwipsAPixeles(izda), TwipsAPixeles(kSupEvento)});
     // The taskbar names the window by its event; "[*]" would otherwise be taken as a placeholder.
-    setWindowTitle(QString(texto).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    QString titulo = evento;
+    if (titulo.size() > kLargoMaximoTitulo) {
+        qsizetype corte = kLargoMaximoTitulo - 1;
+        if (titulo.at(corte).isLowSurrogate())
+            --corte; // never half a character
+        titulo = titulo.left(corte) + QChar(0x2026);
+    }
+    setWindowTitle(titulo.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 void FrmMsg::ComponerIcono()

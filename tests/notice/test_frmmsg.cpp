@@ -201,6 +201,39 @@ private slots:
             QVERIFY(qAbs(w.LblMsg(0)->x() + w.LblMsg(0)->geometry().right() + 1 - 400) <= 1);
     }
 
+    void eventoEnorme()
+    {
+        // A hand-edited event of 100 KB: the label and the title show a bounded part of it.
+        Entorno e;
+        QString enorme;
+        for (int i = 0; enorme.size() < 100000; ++i)
+            enorme += QStringLiteral("Cumpleaños %1 ").arg(i);
+        enorme.chop(1);
+        e.Ajuste(Ajustes::Evento, enorme);
+        FrmMsg &w = e.Abrir();
+        for (int i = 0; i < 2; ++i) {
+            const QString mostrado = w.LblMsg(i)->text();
+            QVERIFY(mostrado.size() < 1000);
+            QVERIFY(mostrado.endsWith(QChar(0x2026)));
+            QVERIFY(enorme.startsWith(mostrado.chopped(1)));
+            QVERIFY(w.LblMsg(i)->width() <= 8 * 400);
+        }
+        QCOMPARE(w.windowTitle().size(), 100);
+        QVERIFY(w.windowTitle().endsWith(QChar(0x2026)));
+        QVERIFY(enorme.startsWith(w.windowTitle().chopped(1)));
+        // Still centred and cut at both sides.
+        QVERIFY(qAbs(w.LblMsg(0)->x() + w.LblMsg(0)->geometry().right() + 1 - 400) <= 1);
+        QCOMPARE(LeerAjuste(e.gral.ArchivoIni, Ajustes::Evento), enorme);
+
+        // A title cut never keeps half a character.
+        QString tarta = QString(98, u'a');
+        for (int i = 0; i < 10; ++i)
+            tarta += QStringView(u"\U0001F382");
+        e.Ajuste(Ajustes::Evento, tarta);
+        e.Activar();
+        QCOMPARE(w.windowTitle(), QString(98, u'a') + QChar(0x2026));
+    }
+
     // In iconoAviso, {propia} is a 70 x 30 PNG, {texto} a text file named .png, {falta} nothing.
     void icono_data()
     {
