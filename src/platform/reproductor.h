@@ -10,6 +10,8 @@ public:
     virtual ~Reproductor() = default;
     // A new sound replaces the one playing; a missing or unplayable file plays nothing.
     virtual void Reproducir(const QString &archivo) = 0;
+    // Whether the last sound started is still playing.
+    virtual bool Sonando() const = 0;
 };
 
 // The module's one entry point.

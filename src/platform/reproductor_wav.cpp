@@ -27,26 +27,62 @@ QAudioFormat::SampleFormat FormatoQt(SonidoWav::Muestra muestra)
     return QAudioFormat::Unknown;
 }
 
+class SalidaAudioSistema final : public SalidaAudio
+{
+public:
+    ~SalidaAudioSistema() override { Detener(); }
+
+    bool Iniciar(const SonidoWav &sonido) override
+    {
+        Detener();
+        const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
+        QAudioFormat formato;
+        formato.setSampleRate(sonido.frecuencia);
+        formato.setChannelCount(sonido.canales);
+        formato.setSampleFormat(FormatoQt(sonido.muestra));
+        if (dispositivo.isNull() || !dispositivo.isFormatSupported(formato))
+            return false;
+        muestras_ = std::make_unique<QBuffer>();
+        muestras_->setData(sonido.datos);
+        muestras_->open(QIODevice::ReadOnly);
+        salida_ = std::make_unique<QAudioSink>(dispositivo, formato);
+        salida_->start(muestras_.get());
+        return true;
+    }
+
+    void Detener() override
+    {
+        if (salida_)
+            salida_->stop();
+        salida_.reset();
+        muestras_.reset();
+    }
+
+    // The sink goes idle once it has drained the buffer.
+    bool Sonando() const override { return salida_ && salida_->state() == QAudio::ActiveState; }
+
+private:
+    std::unique_ptr<QAudioSink> salida_;
+    std::unique_ptr<QBuffer> muestras_;
+};
+
 } // namespace
 
-ReproductorWav::ReproductorWav() = default;
+std::unique_ptr<SalidaAudio> CrearSalidaAudioSistema()
+{
+    return std::make_unique<SalidaAudioSistema>();
+}
+
+ReproductorWav::ReproductorWav(std::unique_ptr<SalidaAudio> salida) : salida_(std::move(salida)) {}
 
 ReproductorWav::~ReproductorWav()
 {
-    Detener();
-}
-
-void ReproductorWav::Detener()
-{
-    if (salida_)
-        salida_->stop();
-    salida_.reset();
-    muestras_.reset();
+    salida_->Detener();
 }
 
 void ReproductorWav::Reproducir(const QString &archivo)
 {
-    Detener();
+    salida_->Detener();
     const QFileInfo info(archivo);
     // Regular files only: a pipe or a device would block the reading.
     if (!info.isFile() || info.size() > kTamMaximoWav)
@@ -54,21 +90,12 @@ void ReproductorWav::Reproducir(const QString &archivo)
     QFile entrada(info.absoluteFilePath());
     if (!entrada.open(QIODevice::ReadOnly))
         return;
-    std::optional<SonidoWav> sonido = LeerWav(entrada.readAll());
-    if (!sonido)
-        return;
+    const std::optional<SonidoWav> sonido = LeerWav(entrada.readAll());
+    if (sonido)
+        salida_->Iniciar(*sonido);
+}
 
-    const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
-    QAudioFormat formato;
-    formato.setSampleRate(sonido->frecuencia);
-    formato.setChannelCount(sonido->canales);
-    formato.setSampleFormat(FormatoQt(sonido->muestra));
-    if (dispositivo.isNull() || !dispositivo.isFormatSupported(formato))
-        return;
-
-    muestras_ = std::make_unique<QBuffer>();
-    muestras_->setData(sonido->datos);
-    muestras_->open(QIODevice::ReadOnly);
-    salida_ = std::make_unique<QAudioSink>(dispositivo, formato);
-    salida_->start(muestras_.get());
+bool ReproductorWav::Sonando() const
+{
+    return salida_->Sonando();
 }

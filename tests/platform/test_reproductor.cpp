@@ -32,6 +32,38 @@ QByteArray TonoWav(int milisegundos, int frecuencia = 22050)
     return datos;
 }
 
+// Records what reaches the audio output instead of playing it.
+class SalidaFalsa final : public SalidaAudio
+{
+public:
+    struct Registro
+    {
+        QStringList *llamadas;
+        bool sonando = false;
+    };
+    explicit SalidaFalsa(Registro &registro) : registro_(registro) {}
+
+    bool Iniciar(const SonidoWav &sonido) override
+    {
+        *registro_.llamadas << QStringLiteral("iniciar %1 Hz %2 canal %3 bytes")
+                                   .arg(sonido.frecuencia)
+                                   .arg(sonido.canales)
+                                   .arg(sonido.datos.size());
+        registro_.sonando = true;
+        return true;
+    }
+    void Detener() override
+    {
+        if (registro_.sonando)
+            *registro_.llamadas << QStringLiteral("detener");
+        registro_.sonando = false;
+    }
+    bool Sonando() const override { return registro_.sonando; }
+
+private:
+    Registro &registro_;
+};
+
 } // namespace
 
 // The sound player must never hang or crash, with or without an audio device, whatever file it gets.
@@ -62,19 +94,19 @@ private slots:
         QVERIFY(sonido);
         QCOMPARE(sonido->datos.size(), 2205 * 2);
 
-        QVERIFY(!LeerWav(tono.left(30)));                     // no data chunk
-        QVERIFY(!LeerWav(QByteArray(4096, '\x7f')));           // not a WAV
+        QVERIFY(!LeerWav(tono.left(30)));            // no data chunk
+        QVERIFY(!LeerWav(QByteArray(4096, '\x7f'))); // not a WAV
         QVERIFY(!LeerWav(QByteArray()));
         QByteArray sinFormato = tono;
         sinFormato.replace(12, 4, "junk");
-        QVERIFY(!LeerWav(sinFormato));                         // data before any format
+        QVERIFY(!LeerWav(sinFormato)); // data before any format
         QByteArray comprimido = tono;
-        comprimido[20] = 2;                                    // ADPCM
+        comprimido[20] = 2; // ADPCM
         QVERIFY(!LeerWav(comprimido));
         QByteArray sinCanales = tono;
         sinCanales[22] = 0;
         QVERIFY(!LeerWav(sinCanales));
-        QVERIFY(!LeerWav(TonoWav(10, 100)));                   // no real sample rate
+        QVERIFY(!LeerWav(TonoWav(10, 100))); // no real sample rate
     }
 
     void modulo()
@@ -85,6 +117,35 @@ private slots:
         std::unique_ptr<Reproductor> reproductor(crear());
         QVERIFY(reproductor);
         reproductor->Reproducir(QStringLiteral("/no/existe.wav"));
+    }
+
+    void loQueLlegaALaSalida()
+    {
+        QTemporaryDir carpeta;
+        const auto escribir = [&](const QString &nombre, const QByteArray &contenido) {
+            QFile archivo(carpeta.filePath(nombre));
+            QVERIFY(archivo.open(QIODevice::WriteOnly));
+            archivo.write(contenido);
+        };
+        escribir(QStringLiteral("tono.wav"), TonoWav(100));
+        escribir(QStringLiteral("basura.wav"), QByteArray(4096, '\x7f'));
+
+        QStringList llamadas;
+        SalidaFalsa::Registro registro{&llamadas};
+        ReproductorWav reproductor(std::make_unique<SalidaFalsa>(registro));
+        QVERIFY(!reproductor.Sonando());
+        reproductor.Reproducir(carpeta.filePath(QStringLiteral("tono.wav")));
+        QCOMPARE(llamadas, QStringList{"iniciar 22050 Hz 1 canal 4410 bytes"});
+        QVERIFY(reproductor.Sonando());
+        // A new sound replaces the one playing, even when it turns out to be no sound.
+        reproductor.Reproducir(carpeta.filePath(QStringLiteral("basura.wav")));
+        QCOMPARE(llamadas.mid(1), QStringList{"detener"});
+        QVERIFY(!reproductor.Sonando());
+        reproductor.Reproducir(carpeta.filePath(QStringLiteral("no-existe.wav")));
+        reproductor.Reproducir(carpeta.path());
+        QCOMPARE(llamadas.size(), 2);
+        reproductor.Reproducir(carpeta.filePath(QStringLiteral("tono.wav")));
+        QCOMPARE(llamadas.size(), 3);
     }
 
     void archivosBuenosYMalos()
