@@ -86,7 +86,8 @@ std::optional<double> Real2(QStringView texto)
 
 std::optional<QDate> Fecha(QStringView texto)
 {
-    if (texto.size() != 10)
+    // By character position: whatever follows the tenth character is not read.
+    if (texto.size() < 10)
         return std::nullopt;
     const auto numero = [&](qsizetype desde, qsizetype largo) -> int {
         int valor = 0;

@@ -73,7 +73,10 @@ private slots:
         QCOMPARE(Fecha(u"1/1/27"), std::nullopt);
         QCOMPARE(Fecha(u"hola"), std::nullopt);
         QCOMPARE(Fecha(u"00/00/0000"), std::nullopt);
-        QCOMPARE(Fecha(u"07/12/2026 "), std::nullopt);
+        QCOMPARE(Fecha(u"07/12/2026 "), std::optional<QDate>(QDate(2026, 12, 7)));
+        QCOMPARE(Fecha(u"07/12/2026XYZ"), std::optional<QDate>(QDate(2026, 12, 7)));
+        QCOMPARE(Fecha(u"07/12/202"), std::nullopt);
+        QCOMPARE(Fecha(u"07/12/202X6"), std::nullopt);
         QCOMPARE(TextoFecha(QDate(2027, 1, 5)), QStringLiteral("05/01/2027"));
         QCOMPARE(Fecha(TextoFecha(QDate(2030, 3, 9))), std::optional<QDate>(QDate(2030, 3, 9)));
     }
@@ -119,8 +122,8 @@ private slots:
         QCOMPARE(TwipsAPixeles(1600), 107);
         QCOMPARE(TwipsAPixeles(480), 32);
         QCOMPARE(TwipsAPixeles(-300), -20);
-        QCOMPARE(TwipsAPixeles(22.5), 2);  // 1.5 to the even neighbour
-        QCOMPARE(TwipsAPixeles(37.5), 2);  // 2.5 to the even neighbour
+        QCOMPARE(TwipsAPixeles(22.5), 2); // 1.5 to the even neighbour
+        QCOMPARE(TwipsAPixeles(37.5), 2); // 2.5 to the even neighbour
         QCOMPARE(PixelesATwips(125), 1875);
     }
 };
