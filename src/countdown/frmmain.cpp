@@ -19,10 +19,20 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kLadoMenuTwips = 240; // the 16 x 16 menu picture
+// The goodbye sound is short; a longer one, or a device that never drains, must not keep the
+// program alive.
+constexpr int kEsperaDespedidaMs = 3000;
+constexpr int kSondeoDespedidaMs = 50;
+// Level 0 is an invisible window that can no longer be clicked, so nothing could undo it.
+constexpr int kNivelMinimo = 1;
+constexpr int kNivelMaximo = 10;
 
 // Notice codes: which actions a code runs. Any code outside 1..7 runs nothing.
 struct AccionesAviso
@@ -35,14 +45,22 @@ struct AccionesAviso
 AccionesAviso AccionesDeCodigo(qint16 codigo)
 {
     switch (codigo) {
-    case 1: return {true, false, false};
-    case 2: return {false, true, false};
-    case 3: return {false, false, true};
-    case 4: return {true, true, false};
-    case 5: return {true, false, true};
-    case 6: return {false, true, true};
-    case 7: return {true, true, true};
-    default: return {};
+    case 1:
+        return {true, false, false};
+    case 2:
+        return {false, true, false};
+    case 3:
+        return {false, false, true};
+    case 4:
+        return {true, true, false};
+    case 5:
+        return {true, false, true};
+    case 6:
+        return {false, true, true};
+    case 7:
+        return {true, true, true};
+    default:
+        return {};
     }
 }
 
@@ -59,7 +77,7 @@ QFont FuenteDeDiseno()
 FrmMain::FrmMain(ModGral &gral)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), gral_(gral), LblDias_(new QLabel(this)),
       ImgMenu_(new ImagenSvg(QStringLiteral(":/countdown/menu.svg"), QSize(16, 16), this)),
-      TmrGetDay_(new QTimer(this)), mnuMenu_(new MenuPrincipal(this))
+      TmrGetDay_(new QTimer(this)), TmrDespedida_(new QTimer(this)), mnuMenu_(new MenuPrincipal(this))
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Dexo"));
@@ -84,6 +102,10 @@ FrmMain::FrmMain(ModGral &gral)
     TmrGetDay_->setInterval(1000);
     connect(TmrGetDay_, &QTimer::timeout, this, &FrmMain::TmrGetDay_Timer);
     TmrGetDay_->start();
+
+    TmrDespedida_->setObjectName(QStringLiteral("TmrDespedida"));
+    TmrDespedida_->setInterval(kSondeoDespedidaMs);
+    connect(TmrDespedida_, &QTimer::timeout, this, &FrmMain::TmrDespedida_Timer);
 
     ConectarMenu();
 }
@@ -140,8 +162,11 @@ void FrmMain::AplicarOpciones()
 
     gral_.NombreIdioma = ajustes.idioma;
 
-    const qint16 opacidad = static_cast<qint16>(Valores::OpacidadDesdeNivel(ajustes.nivelTransp.value_or(10)));
-    gral_.AplicarTransparencia(this, opacidad);
+    // A level outside 0..10 (or no number) leaves the window as it is: opaque at start.
+    if (ajustes.nivelTransp && *ajustes.nivelTransp >= 0 && *ajustes.nivelTransp <= kNivelMaximo) {
+        const int nivel = std::max<int>(*ajustes.nivelTransp, kNivelMinimo);
+        gral_.AplicarTransparencia(this, static_cast<qint16>(Valores::OpacidadDesdeNivel(nivel)));
+    }
 
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, ColorDesdeBgr(ajustes.fondo));
@@ -183,8 +208,9 @@ void FrmMain::AplicarFecha()
         return;
     }
     const QString largo = QLocale().toString(*fecha, QLocale::LongFormat);
-    mnuMenu_->mnuFecha->setText(TextoLiteralMenu(QStringLiteral(".: ") + largo.left(3) + QStringLiteral(" :: ") +
-                                                  gral_.FechaEvento + QStringLiteral(" :.")));
+    mnuMenu_->mnuFecha->setText(TextoLiteralMenu(QStringLiteral(".: ") + largo.left(3) +
+                                                 QStringLiteral(" :: ") + gral_.FechaEvento +
+                                                 QStringLiteral(" :.")));
     mnuMenu_->mnuEvento->setEnabled(true);
 }
 
@@ -212,7 +238,8 @@ void FrmMain::AplicarIdioma()
     for (int n = 1; n <= 5; ++n)
         mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(MenuPrincipal::kIdiomas[n - 1]) ==
                                            gral_.NombreIdioma);
-    mnuMenu_->mnuIdiomaSel->setText(TextoLiteralMenu(QStringLiteral(".: ") + gral_.NombreIdioma + QStringLiteral(" :.")));
+    mnuMenu_->mnuIdiomaSel->setText(
+        TextoLiteralMenu(QStringLiteral(".: ") + gral_.NombreIdioma + QStringLiteral(" :.")));
 }
 
 void FrmMain::ActualizarDias()
@@ -303,10 +330,16 @@ void FrmMain::mnuVisible_Click()
     visible->setChecked(!visible->isChecked());
     const bool encima = visible->isChecked();
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != encima) {
-        const bool estabaVisible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, encima);
-        if (estabaVisible)
-            show(); // changing the flag hides the window
+        Qt::WindowFlags banderas = windowFlags();
+        banderas.setFlag(Qt::WindowStaysOnTopHint, encima);
+        if (QWindow *nativa = windowHandle()) {
+            // On the existing native window: QWidget::setWindowFlags would destroy and recreate
+            // it, and the window would flicker.
+            overrideWindowFlags(banderas);
+            nativa->setFlags(banderas);
+        } else {
+            setWindowFlags(banderas); // no native window yet: nothing to recreate
+        }
     }
     gral_.GuardarAjuste(Ajustes::SVisible, QString::fromUtf16(encima ? Ajustes::Si : Ajustes::No), this);
 }
@@ -367,21 +400,52 @@ void FrmMain::mouseReleaseEvent(QMouseEvent *evento)
     arrastre_.Soltar(evento);
 }
 
+void FrmMain::Terminar()
+{
+    esperarDespedida_ = false;
+    if (TmrDespedida_->isActive()) {
+        TmrDespedida_->stop();
+        emit programaTerminado();
+        return;
+    }
+    close();
+}
+
 void FrmMain::closeEvent(QCloseEvent *evento)
 {
     evento->accept();
     if (cerrado_)
         return;
     cerrado_ = true;
+    TmrGetDay_->stop();
     // Closing may come from a signal or the end of the session: no message box may hold it up.
     gral_.SilenciarAvisosDeEscritura();
     gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(x())), this);
     gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(y())), this);
-    if (EsElDiaElegido())
-        gral_.ReproducirSonido(gral_.RutaPrograma + QStringLiteral("end.wav"));
+    // Every window goes at once; only the goodbye sound may stay a moment.
+    hide();
     if (frmMsg_)
         frmMsg_->close();
     if (frmInfo_)
         frmInfo_->close();
+    if (!EsElDiaElegido()) {
+        emit programaTerminado();
+        return;
+    }
+    gral_.ReproducirSonido(gral_.RutaPrograma + QStringLiteral("end.wav"));
+    // The sound ends with the program, so a close the user asked for lets it play out.
+    if (esperarDespedida_ && gral_.plataforma.SonidoEnCurso()) {
+        plazoDespedida_.setRemainingTime(kEsperaDespedidaMs);
+        TmrDespedida_->start();
+        return;
+    }
+    emit programaTerminado();
+}
+
+void FrmMain::TmrDespedida_Timer()
+{
+    if (gral_.plataforma.SonidoEnCurso() && !plazoDespedida_.hasExpired())
+        return;
+    TmrDespedida_->stop();
     emit programaTerminado();
 }

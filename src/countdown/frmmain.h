@@ -4,6 +4,7 @@
 #include "conteo.h"
 
 #include <QDate>
+#include <QDeadlineTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -48,11 +49,17 @@ public:
     void mnuInfo_Click();
     void mnuCerrar_Click();
 
+    // The close sequence for a signal or the end of the session: like any close, but without
+    // waiting for the goodbye sound; during that wait it ends the program at once.
+    void Terminar();
+
     QDate FechaHoy() const { return fechaHoy_; }
     MenuPrincipal *Menu() const { return mnuMenu_; }
     QLabel *Etiqueta() const { return LblDias_; }
     ImagenSvg *ImagenMenu() const { return ImgMenu_; }
     QTimer *Temporizador() const { return TmrGetDay_; }
+    // Polls the goodbye sound after a close, until it ends or its time is up.
+    QTimer *TemporizadorDespedida() const { return TmrDespedida_; }
     FrmMsg *VentanaMensaje() const;
     FrmInfo *VentanaInfo() const;
     // The last layout, in twips.
@@ -75,6 +82,7 @@ private:
     void AplicarFecha();
     void DisponerVentana();
     void EjecutarAviso();
+    void TmrDespedida_Timer();
     void MostrarOpciones();
     void CerrarMensaje();
     bool EsElDiaElegido() const;
@@ -83,6 +91,8 @@ private:
     QLabel *LblDias_;
     ImagenSvg *ImgMenu_;
     QTimer *TmrGetDay_;
+    QTimer *TmrDespedida_;
+    QDeadlineTimer plazoDespedida_;
     MenuPrincipal *mnuMenu_;
     QPointer<FrmMsg> frmMsg_;
     QPointer<FrmInfo> frmInfo_;
@@ -91,4 +101,5 @@ private:
     Disposicion disposicion_;
     ArrastreVentana arrastre_{this};
     bool cerrado_ = false;
+    bool esperarDespedida_ = true;
 };

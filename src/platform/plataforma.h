@@ -20,6 +20,8 @@ public:
     // Plays a WAV file asynchronously. A new sound replaces one still playing; a missing or
     // unplayable file plays nothing and says nothing.
     virtual void ReproducirWav(const QString &archivo) = 0;
+    // Whether the last sound started is still playing.
+    virtual bool SonidoEnCurso() const = 0;
 
     // Opens a file with the desktop's handler; an executable file is started instead.
     virtual bool AbrirArchivo(const QString &archivo) = 0;

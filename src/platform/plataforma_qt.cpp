@@ -25,11 +25,17 @@ void PlataformaQt::ReproducirWav(const QString &archivo)
     if (!sonidoIntentado_) {
         sonidoIntentado_ = true;
         moduloSonido_.setFileName(QCoreApplication::applicationDirPath() + QStringLiteral("/dexo_sonido"));
-        if (auto crear = reinterpret_cast<FuncionCrearReproductor>(moduloSonido_.resolve(kFuncionCrearReproductor)))
+        if (auto crear =
+                reinterpret_cast<FuncionCrearReproductor>(moduloSonido_.resolve(kFuncionCrearReproductor)))
             reproductor_.reset(crear());
     }
     if (reproductor_)
         reproductor_->Reproducir(archivo);
+}
+
+bool PlataformaQt::SonidoEnCurso() const
+{
+    return reproductor_ && reproductor_->Sonando();
 }
 
 bool PlataformaQt::AbrirArchivo(const QString &archivo)

@@ -16,6 +16,7 @@ public:
     ~PlataformaQt() override;
 
     void ReproducirWav(const QString &archivo) override;
+    bool SonidoEnCurso() const override;
     bool AbrirArchivo(const QString &archivo) override;
     bool AbrirUrl(const QUrl &direccion) override;
     bool IniciarPrograma(const QString &programa) override;

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 // The countdown window: start-up, the settings it applies, the count and the notice.
 class TestFrmMain : public QObject
@@ -41,16 +42,30 @@ private slots:
         QTest::addColumn<QString>("fecha");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<bool>("aviso");
-        QTest::newRow("hoy") << "07/12/2026" << "00.000" << true;
-        QTest::newRow("mañana") << "08/12/2026" << "00.001" << false;
-        QTest::newRow("ayer") << "06/12/2026" << "00.000" << false;
-        QTest::newRow("ninguna") << "Ninguna" << "00.000" << false;
-        QTest::newRow("100 días") << "17/03/2027" << "00.100" << false;
-        QTest::newRow("1000 días") << "02/09/2029" << "01.000" << false;
-        QTest::newRow("muy lejos") << "31/12/9999" << "2.912.102" << false;
-        QTest::newRow("Ninguno no es el centinela") << "Ninguno" << "00.000" << false;
-        QTest::newRow("fecha imposible") << "31/02/2027" << "00.000" << false;
-        QTest::newRow("fecha corta") << "1/1/27" << "00.000" << false;
+        QTest::newRow("hoy") << "07/12/2026"
+                             << "00.000" << true;
+        QTest::newRow("mañana") << "08/12/2026"
+                                << "00.001" << false;
+        QTest::newRow("ayer") << "06/12/2026"
+                              << "00.000" << false;
+        QTest::newRow("ninguna") << "Ninguna"
+                                 << "00.000" << false;
+        QTest::newRow("100 días") << "17/03/2027"
+                                  << "00.100" << false;
+        QTest::newRow("1000 días") << "02/09/2029"
+                                   << "01.000" << false;
+        QTest::newRow("muy lejos") << "31/12/9999"
+                                   << "2.912.102" << false;
+        QTest::newRow("Ninguno no es el centinela") << "Ninguno"
+                                                    << "00.000" << false;
+        QTest::newRow("fecha imposible") << "31/02/2027"
+                                         << "00.000" << false;
+        QTest::newRow("fecha corta") << "1/1/27"
+                                     << "00.000" << false;
+        QTest::newRow("texto tras la fecha") << "07/12/2026XYZ"
+                                             << "00.000" << true;
+        QTest::newRow("texto tras mañana") << "08/12/2026 (día de fiesta)"
+                                           << "00.001" << false;
     }
     void cuenta()
     {
@@ -97,34 +112,55 @@ private slots:
         QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.002"));
     }
 
+    void vigilanciaDelDia()
+    {
+        // The day watch runs by itself, once a second, from the window's creation on.
+        FixturePrincipal f(QDate(2026, 12, 7));
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=08/12/2026\r\nAviso=1\r\n");
+        FrmMain &w = f.Iniciar();
+        QVERIFY(w.Temporizador()->isActive());
+        QCOMPARE(w.Temporizador()->interval(), 1000);
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.001"));
+        f.reloj.Avanzar(1);
+        QTRY_COMPARE_WITH_TIMEOUT(w.Etiqueta()->text(), QStringLiteral("00.000"), 5000);
+        QCOMPARE(f.plataforma.llamadas, QStringList{"mensaje"});
+    }
+
     void ordenDelAviso_data()
     {
         QTest::addColumn<int>("codigo");
         QTest::addColumn<QString>("sonido");
+        QTest::addColumn<QString>("archivo");
         QTest::addColumn<QStringList>("llamadas");
         const QString wav = QStringLiteral("/m/a.wav");
+        const QString txt = QStringLiteral("/m/b.txt");
         const QStringList todo = {"sonido /m/a.wav", "abrir /m/b.txt", "mensaje"};
-        QTest::newRow("0") << 0 << wav << QStringList{};
-        QTest::newRow("1") << 1 << wav << QStringList{"mensaje"};
-        QTest::newRow("2") << 2 << wav << QStringList{todo[0]};
-        QTest::newRow("3") << 3 << wav << QStringList{todo[1]};
-        QTest::newRow("4 sonido y mensaje") << 4 << wav << QStringList{todo[0], todo[2]};
-        QTest::newRow("5 archivo y mensaje") << 5 << wav << QStringList{todo[1], todo[2]};
-        QTest::newRow("6 sin sonido") << 6 << "Ninguno" << QStringList{todo[1]};
-        QTest::newRow("7") << 7 << wav << todo;
-        QTest::newRow("8") << 8 << wav << QStringList{};
-        QTest::newRow("-1") << -1 << wav << QStringList{};
+        QTest::newRow("0") << 0 << wav << txt << QStringList{};
+        QTest::newRow("1") << 1 << wav << txt << QStringList{"mensaje"};
+        QTest::newRow("2") << 2 << wav << txt << QStringList{todo[0]};
+        QTest::newRow("3") << 3 << wav << txt << QStringList{todo[1]};
+        QTest::newRow("4 sonido y mensaje") << 4 << wav << txt << QStringList{todo[0], todo[2]};
+        QTest::newRow("5 archivo y mensaje") << 5 << wav << txt << QStringList{todo[1], todo[2]};
+        QTest::newRow("6 sin sonido") << 6 << "Ninguno" << txt << QStringList{todo[1]};
+        QTest::newRow("6 sin archivo") << 6 << wav << "Ninguno" << QStringList{todo[0]};
+        QTest::newRow("7") << 7 << wav << txt << todo;
+        QTest::newRow("7 sin nada que abrir") << 7 << "Ninguno"
+                                              << "Ninguno" << QStringList{"mensaje"};
+        QTest::newRow("8") << 8 << wav << txt << QStringList{};
+        QTest::newRow("-1") << -1 << wav << txt << QStringList{};
     }
     void ordenDelAviso()
     {
         QFETCH(int, codigo);
         QFETCH(QString, sonido);
+        QFETCH(QString, archivo);
         QFETCH(QStringList, llamadas);
         FixturePrincipal f;
-        f.carpeta.EscribirIni(QStringLiteral("[Datos]\r\nFecha=07/12/2026\r\nAviso=%1\r\nSonido=%2\r\nArchivo=/m/b.txt\r\n")
-                                  .arg(codigo)
-                                  .arg(sonido)
-                                  .toLatin1());
+        f.carpeta.EscribirIni(
+            QStringLiteral("[Datos]\r\nFecha=07/12/2026\r\nAviso=%1\r\nSonido=%2\r\nArchivo=%3\r\n")
+                .arg(codigo)
+                .arg(sonido, archivo)
+                .toLatin1());
         f.Iniciar();
         QCOMPARE(f.plataforma.llamadas, llamadas);
     }
@@ -138,18 +174,24 @@ private slots:
         const QLocale frances(QLocale::French, QLocale::France);
         QLocale::setDefault(frances);
         f.ventana->AplicarOpciones();
-        QCOMPARE(f.ventana->Etiqueta()->text(), QStringLiteral("01") + frances.groupSeparator() + QStringLiteral("000"));
+        QCOMPARE(f.ventana->Etiqueta()->text(),
+                 QStringLiteral("01") + frances.groupSeparator() + QStringLiteral("000"));
     }
 
     void transparencia_data()
     {
         QTest::addColumn<QString>("nivel");
         QTest::addColumn<int>("opacidad");
-        QTest::newRow("0") << "0" << 0;
+        // Level 0 would leave nothing to see or click: the main window stops at level 1.
+        QTest::newRow("0") << "0" << 26;
+        QTest::newRow("1") << "1" << 26;
         QTest::newRow("3") << "3" << 76;
         QTest::newRow("5") << "5" << 128;
         QTest::newRow("10") << "10" << 255;
-        QTest::newRow("negativo") << "-5" << 0;
+        // Out of range, or no number: the window stays as it is, opaque at start.
+        QTest::newRow("-1") << "-1" << 255;
+        QTest::newRow("negativo") << "-5" << 255;
+        QTest::newRow("11") << "11" << 255;
         QTest::newRow("enorme") << "99" << 255;
         QTest::newRow("letras") << "abc" << 255;
     }
@@ -161,6 +203,22 @@ private slots:
         f.carpeta.EscribirIni("[Opciones]\r\nTransp=" + nivel.toLatin1() + "\r\n");
         FrmMain &w = f.Iniciar();
         QCOMPARE(qRound(w.windowOpacity() * 255), opacidad);
+    }
+
+    void transparenciaFueraDeRangoNoCambia()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Opciones]\r\nTransp=3\r\n");
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(qRound(w.windowOpacity() * 255), 76);
+        for (const QByteArray nivel : {"-1", "11", "x"}) {
+            f.carpeta.EscribirIni("[Opciones]\r\nTransp=" + nivel + "\r\n");
+            w.AplicarOpciones();
+            QCOMPARE(qRound(w.windowOpacity() * 255), 76);
+        }
+        f.carpeta.EscribirIni("[Opciones]\r\nTransp=0\r\n");
+        w.AplicarOpciones();
+        QCOMPARE(qRound(w.windowOpacity() * 255), 26);
     }
 
     void aplicarTransparenciaResultados()
@@ -180,8 +238,9 @@ private slots:
     {
         for (const QByteArray tam : {"12.5", "12,5"}) {
             FixturePrincipal f;
-            f.carpeta.EscribirIni("[Fuente]\r\nNombre=DejaVu Serif\r\nTam=" + tam +
-                                  "\r\nNegrita=False\r\nCursiva=True\r\nSubrayada=True\r\nTachada=true\r\nColor=255\r\n");
+            f.carpeta.EscribirIni(
+                "[Fuente]\r\nNombre=DejaVu Serif\r\nTam=" + tam +
+                "\r\nNegrita=False\r\nCursiva=True\r\nSubrayada=True\r\nTachada=true\r\nColor=255\r\n");
             QLabel *etiqueta = f.Iniciar().Etiqueta();
             QCOMPARE(etiqueta->font().family(), QStringLiteral("DejaVu Serif"));
             QCOMPARE(etiqueta->font().pointSizeF(), 12.5);

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -31,6 +33,26 @@ QStringList Estructura(const QMenu *menu, const QString &sangria = QString())
     }
     return lineas;
 }
+
+// Counts the events of one type that reach a widget.
+class ContadorDeEventos : public QObject
+{
+public:
+    ContadorDeEventos(QObject *objeto, QEvent::Type tipo, int &cuenta) : tipo_(tipo), cuenta_(cuenta)
+    {
+        objeto->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() == tipo_)
+            ++cuenta_;
+        return false;
+    }
+
+private:
+    QEvent::Type tipo_;
+    int &cuenta_;
+};
 
 } // namespace
 
@@ -75,7 +97,8 @@ private slots:
         };
         QCOMPARE(Estructura(w.Menu()), sinFecha);
 
-        f.carpeta.EscribirIni("[Opciones]\r\nSVisible=Si\r\nInicio=Si\r\nIdioma=English\r\n[Datos]\r\nFecha=25/12/2026\r\n");
+        f.carpeta.EscribirIni(
+            "[Opciones]\r\nSVisible=Si\r\nInicio=Si\r\nIdioma=English\r\n[Datos]\r\nFecha=25/12/2026\r\n");
         w.AplicarOpciones();
         QStringList conFecha = sinFecha;
         conFecha[2] = "Siempre Visible [x]";
@@ -98,12 +121,24 @@ private slots:
         QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nSVisible=Si\r\n"));
 
         w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // The flag changes on the native window that exists: it is not destroyed and made anew,
+        // so the window does not flicker.
+        QPointer<QWindow> nativa = w.windowHandle();
+        int ocultada = 0;
+        ContadorDeEventos contador(&w, QEvent::Hide, ocultada);
         w.Menu()->mnuVisible->trigger();
         QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(w.isVisible());
+        QVERIFY(nativa);
+        QCOMPARE(w.windowHandle(), nativa.data());
+        QVERIFY(!nativa->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(ocultada, 0);
         QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nSVisible=No\r\n"));
         w.Menu()->mnuVisible->trigger();
         QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(nativa->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(ocultada, 0);
         w.Menu()->mnuVisible->trigger();
         QVERIFY(!w.Menu()->mnuVisible->isChecked());
         QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nSVisible=No\r\n"));
@@ -163,10 +198,72 @@ private slots:
         QCOMPARE(terminado.size(), 1);
         QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?"), QStringLiteral("3000"));
         QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Sup", "?"), QStringLiteral("1500"));
-        const QStringList esperadas = suena ? QStringList{"sonido " + f.gral.RutaPrograma + "end.wav"} : QStringList{};
+        const QStringList esperadas =
+            suena ? QStringList{"sonido " + f.gral.RutaPrograma + "end.wav"} : QStringList{};
         QCOMPARE(f.plataforma.llamadas, esperadas);
         w.close(); // a second close runs nothing again
         QCOMPARE(terminado.size(), 1);
+    }
+
+    void cierreEsperaLaDespedida()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=07/12/2026\r\nAviso=1\r\n");
+        FrmMain &w = f.Iniciar();
+        w.show();
+        QPointer<FrmMsg> mensaje = w.VentanaMensaje();
+        QVERIFY(mensaje && mensaje->isVisible());
+        QSignalSpy terminado(&w, &FrmMain::programaTerminado);
+        f.plataforma.sonando = true;
+        w.Menu()->mnuCerrar->trigger();
+        // Saved and gone from the screen at once; the goodbye is still heard.
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?"), QString::number(w.x() * 15));
+        QVERIFY(!w.isVisible());
+        QVERIFY(!mensaje || !mensaje->isVisible());
+        QCOMPARE(f.plataforma.Llamadas("sonido"), QStringList{"sonido " + f.gral.RutaPrograma + "end.wav"});
+        QCOMPARE(terminado.size(), 0);
+        QVERIFY(w.TemporizadorDespedida()->isActive());
+        f.plataforma.sonando = false;
+        QTRY_COMPARE(terminado.size(), 1);
+        QVERIFY(!w.TemporizadorDespedida()->isActive());
+    }
+
+    void despedidaQueNoAcaba()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=07/12/2026\r\n");
+        FrmMain &w = f.Iniciar();
+        QSignalSpy terminado(&w, &FrmMain::programaTerminado);
+        f.plataforma.sonando = true; // a device that never drains
+        w.Menu()->mnuCerrar->trigger();
+        QCOMPARE(terminado.size(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(terminado.size(), 1, 10000); // 3 seconds at most
+    }
+
+    void senalSinEsperar()
+    {
+        FixturePrincipal f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=07/12/2026\r\n");
+        FrmMain &w = f.Iniciar();
+        QSignalSpy terminado(&w, &FrmMain::programaTerminado);
+        f.plataforma.sonando = true;
+        // A signal or the end of the session: the close sequence, with no wait.
+        w.Terminar();
+        QCOMPARE(terminado.size(), 1);
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Sup", "?"), QString::number(w.y() * 15));
+
+        // A signal during the wait of a close from the menu ends it at once.
+        FixturePrincipal g;
+        g.carpeta.EscribirIni("[Datos]\r\nFecha=07/12/2026\r\n");
+        FrmMain &v = g.Iniciar();
+        QSignalSpy terminadoV(&v, &FrmMain::programaTerminado);
+        g.plataforma.sonando = true;
+        v.Menu()->mnuCerrar->trigger();
+        QCOMPARE(terminadoV.size(), 0);
+        v.Terminar();
+        QCOMPARE(terminadoV.size(), 1);
+        v.Terminar();
+        QCOMPARE(terminadoV.size(), 1);
     }
 
     void cierreEnCarpetaDeSoloLecturaNoPregunta()
@@ -235,7 +332,8 @@ private slots:
         // Pressed on the number, with the right button: the window follows the mouse.
         QTest::mousePress(w.Etiqueta(), Qt::RightButton, {}, QPoint(5, 5));
         const QPointF destino = w.Etiqueta()->mapToGlobal(QPointF(45, 35));
-        QMouseEvent mover(QEvent::MouseMove, QPointF(5, 5), destino, Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+        QMouseEvent mover(QEvent::MouseMove, QPointF(5, 5), destino, Qt::NoButton, Qt::RightButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(&w, &mover);
         QTest::mouseRelease(&w, Qt::RightButton, {}, QPoint(45, 35));
         QCOMPARE(w.pos(), inicio + QPoint(40, 30));

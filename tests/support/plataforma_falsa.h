@@ -11,6 +11,7 @@ class PlataformaFalsa final : public Plataforma
 {
 public:
     void ReproducirWav(const QString &archivo) override { Anotar(QStringLiteral("sonido ") + archivo); }
+    bool SonidoEnCurso() const override { return sonando; }
     bool AbrirArchivo(const QString &archivo) override
     {
         Anotar(QStringLiteral("abrir ") + archivo);
@@ -81,6 +82,7 @@ public:
     }
 
     QStringList llamadas;
+    bool sonando = false; // what SonidoEnCurso answers
     bool inicioPermitido = true;
     QQueue<QString> archivos;
     QQueue<QColor> colores;
