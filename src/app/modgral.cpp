@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include <utility>
+
 ModGral::ModGral(Plataforma &plataforma_, const Reloj &reloj_) : plataforma(plataforma_), reloj(reloj_) {}
 
 void ModGral::IniciarRutas(const QString &carpetaPrograma)
@@ -40,29 +42,35 @@ bool ModGral::GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWi
 
 bool ModGral::GuardarEn(const QString &ruta, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre)
 {
-    if (EscribirAjuste(ruta, ajuste, valor))
+    QString motivo;
+    if (EscribirPerfil(ruta, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave), valor,
+                       &motivo))
         return true;
     if (avisoEscrituraDado_)
         return false;
     avisoEscrituraDado_ = true;
 
-    const QFileInfo archivo(ruta);
-    const QFileInfo carpeta(archivo.absolutePath());
-    QString motivo;
-    if (!carpeta.exists())
-        motivo = QStringLiteral("La carpeta del programa ya no existe.");
-    else if (archivo.exists() && !archivo.isWritable())
-        motivo = QStringLiteral("El archivo es de solo lectura.");
-    else if (!carpeta.isWritable())
-        motivo = QStringLiteral("La carpeta del programa no permite escribir en ella.");
+    // The reason is the one the profile layer met; guessing it from the folder's state named a
+    // full disk for a sharing violation or a folder in the file's place.
+    if (motivo.isEmpty())
+        motivo = QStringLiteral("El sistema no permitió escribir el archivo.");
+    const QString texto = QStringLiteral("No se pudieron guardar los ajustes en\n%1\n\n%2\n\n"
+                                         "Dexo seguirá funcionando con los valores actuales, pero los "
+                                         "cambios se perderán al cerrarlo.")
+                              .arg(QDir::toNativeSeparators(ruta), motivo);
+    if (retenerAvisos_)
+        avisoRetenido_ = texto;
     else
-        motivo = QStringLiteral("El disco está lleno o no respondió.");
-    plataforma.Avisar(padre, QStringLiteral("Dexo"),
-                      QStringLiteral("No se pudieron guardar los ajustes en\n%1\n\n%2\n\n"
-                                     "Dexo seguirá funcionando con los valores actuales, pero los "
-                                     "cambios se perderán al cerrarlo.")
-                          .arg(QDir::toNativeSeparators(ruta), motivo));
+        plataforma.Avisar(padre, QStringLiteral("Dexo"), texto);
     return false;
+}
+
+void ModGral::SoltarAvisos(QWidget *padre)
+{
+    retenerAvisos_ = false;
+    const QString texto = std::exchange(avisoRetenido_, QString());
+    if (!texto.isEmpty())
+        plataforma.Avisar(padre, QStringLiteral("Dexo"), texto);
 }
 
 std::optional<QDate> ModGral::FechaElegida() const

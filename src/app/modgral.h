@@ -29,11 +29,16 @@ public:
     void ReproducirSonido(const QString &ruta);
 
     // Writes one setting. The first write that fails tells the user, naming the file and the
-    // likely reason; later failures stay silent and the program goes on with what it holds.
+    // reason the profile layer met; later failures stay silent and the program goes on with
+    // what it holds.
     bool GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
     // The same for a key of another profile file of the program.
     bool GuardarEn(const QString &archivo, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
     void SilenciarAvisosDeEscritura() { avisoEscrituraDado_ = true; }
+    // While start-up runs, a failure is kept instead of shown: a modal box must not hold back the
+    // count. SoltarAvisos shows what was kept, once the window is up.
+    void RetenerAvisos() { retenerAvisos_ = true; }
+    void SoltarAvisos(QWidget *padre);
 
     // The chosen date, when FechaEvento holds one.
     std::optional<QDate> FechaElegida() const;
@@ -61,4 +66,6 @@ public:
 
 private:
     bool avisoEscrituraDado_ = false;
+    bool retenerAvisos_ = false;
+    QString avisoRetenido_;
 };

@@ -1,36 +1,24 @@
 #include "arranque.h"
-#include "frmmain.h"
-#include "instancia_unica.h"
-#include "modgral.h"
 #include "plataforma_qt.h"
 #include "reloj.h"
+#include "senales.h"
 #include "version.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Before anything else: from here on SIGTERM, SIGINT and SIGHUP wait for the program to
+    // handle them instead of ending it where it stands.
+    PrepararSenales();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dexo"));
     QApplication::setApplicationVersion(QStringLiteral(DEXO_VERSION_TEXTO));
     // The about and message windows close on their own; only the main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString carpeta = QCoreApplication::applicationDirPath();
-    const InstanciaUnica instancia(QStringLiteral("Dexo"), carpeta);
-    if (!instancia.EsLaPrimera())
-        return 0;
-
     PlataformaQt plataforma;
     const RelojSistema reloj;
-    ModGral gral(plataforma, reloj);
-    gral.IniciarRutas(carpeta);
-
-    FrmMain principal(gral);
-    QObject::connect(&principal, &FrmMain::programaTerminado, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    Arrancar(principal, gral);
-
-    plataforma.VigilarTerminacion([&principal] { principal.close(); });
-    return app.exec();
+    return EjecutarDexo(plataforma, reloj, QCoreApplication::applicationDirPath());
 }

@@ -17,6 +17,7 @@ constexpr std::array<int, 3> kSenales = {SIGTERM, SIGINT, SIGHUP};
 // Written by the signal handler, read on the user-interface thread (the self-pipe pattern): a
 // signal handler may do nothing but async-signal-safe calls.
 int tuberia[2] = {-1, -1};
+bool vigilada = false;
 
 extern "C" void AlRecibirSenal(int)
 {
@@ -45,7 +46,7 @@ bool Preparar(int descriptor)
 
 } // namespace
 
-void InstalarVigilanciaSenales(QObject *contexto, std::function<void()> alTerminar)
+void PrepararSenales()
 {
     if (tuberia[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, tuberia) != 0)
         return;
@@ -55,15 +56,6 @@ void InstalarVigilanciaSenales(QObject *contexto, std::function<void()> alTermin
         tuberia[0] = tuberia[1] = -1;
         return;
     }
-    auto *aviso = new QSocketNotifier(tuberia[1], QSocketNotifier::Read, contexto);
-    QObject::connect(aviso, &QSocketNotifier::activated, contexto,
-                     [aviso, alTerminar = std::move(alTerminar)] {
-                         char byte = 0;
-                         [[maybe_unused]] const auto leido = ::read(tuberia[1], &byte, 1);
-                         aviso->setEnabled(false); // once is enough
-                         alTerminar();
-                     });
-
     struct sigaction accion = {};
     accion.sa_handler = AlRecibirSenal;
     sigemptyset(&accion.sa_mask);
@@ -72,4 +64,20 @@ void InstalarVigilanciaSenales(QObject *contexto, std::function<void()> alTermin
     accion.sa_flags = SA_RESTART;
     for (int senal : kSenales)
         ::sigaction(senal, &accion, nullptr);
+}
+
+void InstalarVigilanciaSenales(QObject *contexto, std::function<void()> alTerminar)
+{
+    PrepararSenales();
+    if (tuberia[1] < 0 || vigilada)
+        return;
+    vigilada = true;
+    auto *aviso = new QSocketNotifier(tuberia[1], QSocketNotifier::Read, contexto);
+    QObject::connect(aviso, &QSocketNotifier::activated, contexto,
+                     [aviso, alTerminar = std::move(alTerminar)] {
+                         char byte = 0;
+                         [[maybe_unused]] const auto leido = ::read(tuberia[1], &byte, 1);
+                         aviso->setEnabled(false); // once is enough
+                         alTerminar();
+                     });
 }

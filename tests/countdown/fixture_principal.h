@@ -6,9 +6,9 @@
 #include "plataforma_falsa.h"
 #include "reloj_fijo.h"
 
+#include <memory>
 #include <QApplication>
 #include <QEvent>
-#include <memory>
 
 // A main window over a temporary program folder, a fake platform and a fixed clock. The opening
 // of the notice message window is written into the fake's call list ("mensaje"), so a test sees
@@ -23,10 +23,15 @@ public:
     }
     ~FixturePrincipal() override { qApp->removeEventFilter(this); }
 
-    FrmMain &Iniciar()
+    // The window as start-up gets it: built, with nothing read yet.
+    FrmMain &Crear()
     {
         ventana = std::make_unique<FrmMain>(gral);
-        ventana->Iniciar();
+        return *ventana;
+    }
+    FrmMain &Iniciar()
+    {
+        Crear().Iniciar();
         return *ventana;
     }
 

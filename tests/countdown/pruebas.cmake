@@ -8,3 +8,5 @@ if(UNIX)
     target_compile_definitions(test_procesos PRIVATE DEXO_EJECUTABLE="$<TARGET_FILE:Dexo>")
     add_dependencies(test_procesos Dexo)
 endif()
+dexo_prueba(test_arranque ENLACES dexo_countdown dexo_recursos
+            FUENTES countdown/test_arranque.cpp countdown/fixture_principal.h)
