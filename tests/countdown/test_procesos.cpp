@@ -1,10 +1,48 @@
 #include "carpeta_programa.h"
 #include "perfil.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Whether the process catches SIGTERM by now (its handler is installed).
+bool AtrapaSigterm(qint64 pid)
+{
+    QFile estado(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!estado.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &linea : estado.readAll().split('\n')) {
+        if (linea.startsWith("SigCgt:"))
+            return linea.mid(7).trimmed().toULongLong(nullptr, 16) & (1ULL << (SIGTERM - 1));
+    }
+    return false;
+}
+
+// Copies a file to a path given as bytes, which QString may not be able to hold.
+bool CopiarABytes(const QString &origen, const QByteArray &destino)
+{
+    QFile entrada(origen);
+    if (!entrada.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray contenido = entrada.readAll();
+    const int salida = ::open(destino.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0755);
+    if (salida < 0)
+        return false;
+    const bool escrito = ::write(salida, contenido.constData(), contenido.size()) == contenido.size();
+    return ::close(salida) == 0 && escrito;
+}
+
+} // namespace
 
 // The built program, run for real on the offscreen platform from a copy in a temporary folder.
 class TestProcesos : public QObject
@@ -16,12 +54,12 @@ private:
 
     QString Programa() const { return carpeta_.Archivo(QStringLiteral("Dexo")); }
 
-    void Preparar(QProcess &proceso)
+    void Preparar(QProcess &proceso, const QString &programa = QString())
     {
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
         entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         proceso.setProcessEnvironment(entorno);
-        proceso.setProgram(Programa());
+        proceso.setProgram(programa.isEmpty() ? Programa() : programa);
         proceso.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     }
 
@@ -86,6 +124,110 @@ private slots:
         QCOMPARE(primero.exitCode(), 0);
         QCOMPARE(LeerPerfil(carpeta_.Ini(), "Posicion", "Izda", "?"), QStringLiteral("195"));
         QCOMPARE(LeerPerfil(carpeta_.Ini(), "Posicion", "Sup", "?"), QStringLiteral("195"));
+    }
+
+    void otraCarpetaALaVez()
+    {
+        // One copy per program folder: a copy in another folder runs beside the first.
+        CarpetaPrograma otra;
+        const QString copia = otra.Archivo(QStringLiteral("Dexo"));
+        QVERIFY(QFile::copy(Programa(), copia));
+        QVERIFY(QFile::setPermissions(copia, QFile::permissions(Programa())));
+        QFile::remove(carpeta_.Ini());
+        QProcess primero;
+        Preparar(primero);
+        primero.start();
+        QProcess segundo;
+        Preparar(segundo, copia);
+        segundo.start();
+        QVERIFY(Esperar([&] {
+            return carpeta_.Existe(QStringLiteral("Dexo.INI")) && otra.Existe(QStringLiteral("Dexo.INI"));
+        }));
+        QCOMPARE(primero.state(), QProcess::Running);
+        QCOMPARE(segundo.state(), QProcess::Running);
+        primero.terminate();
+        segundo.terminate();
+        QVERIFY(primero.waitForFinished(20000));
+        QVERIFY(segundo.waitForFinished(20000));
+        QCOMPARE(primero.exitCode(), 0);
+        QCOMPARE(segundo.exitCode(), 0);
+    }
+
+    void senalMientrasArranca()
+    {
+        // The handling comes before anything else: when the program first catches SIGTERM it has
+        // written nothing yet. A signal then ends it with status 0, never by the signal itself.
+        QFile::remove(carpeta_.Ini());
+        QProcess proceso;
+        Preparar(proceso);
+        proceso.start();
+        QVERIFY(proceso.waitForStarted());
+        QElapsedTimer reloj;
+        reloj.start();
+        while (!AtrapaSigterm(proceso.processId())) {
+            QVERIFY(reloj.elapsed() < 20000);
+            ::usleep(500);
+        }
+        const bool escrito = carpeta_.Existe(QStringLiteral("Dexo.INI"));
+        ::kill(static_cast<pid_t>(proceso.processId()), SIGTERM);
+        QVERIFY(!escrito);
+        QVERIFY(proceso.waitForFinished(20000));
+        QCOMPARE(proceso.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(proceso.exitCode(), 0);
+    }
+
+    void senalConElAvisoDeEscrituraAbierto()
+    {
+        // A folder in the settings file's place: the start-up write fails and a box tells so once
+        // the count is up. A signal while it is open closes it and ends the program normally.
+        QFile::remove(carpeta_.Ini());
+        QVERIFY(QDir().mkdir(carpeta_.Ini()));
+        QProcess proceso;
+        Preparar(proceso);
+        proceso.start();
+        QVERIFY(proceso.waitForStarted());
+        QTest::qWait(1500);
+        QCOMPARE(proceso.state(), QProcess::Running);
+        proceso.terminate();
+        QVERIFY(proceso.waitForFinished(20000));
+        QCOMPARE(proceso.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(proceso.exitCode(), 0);
+        QVERIFY(QDir().rmdir(carpeta_.Ini()));
+    }
+
+    void carpetaConNombreQueNoEsUtf8()
+    {
+        // "café" in Latin-1: Qt cannot name this folder. The program refuses to start, with a
+        // message, rather than work in another folder.
+        const QByteArray carpeta = QFile::encodeName(carpeta_.Archivo(QString())) + "caf\xe9";
+        QVERIFY(::mkdir(carpeta.constData(), 0755) == 0);
+        QVERIFY(CopiarABytes(Programa(), carpeta + "/Dexo"));
+        const QString enlace = carpeta_.Archivo(QStringLiteral("enlace"));
+        QVERIFY(::symlink((carpeta + "/Dexo").constData(), QFile::encodeName(enlace).constData()) == 0);
+        const QFileInfo raizAntes(QStringLiteral("/Dexo.INI"));
+
+        QProcess proceso;
+        Preparar(proceso, enlace);
+        proceso.setProcessChannelMode(QProcess::SeparateChannels);
+        proceso.start();
+        QByteArray error;
+        QVERIFY(Esperar([&] {
+            error += proceso.readAllStandardError();
+            return error.contains("no puede abrirse desde esta carpeta") ||
+                   proceso.state() == QProcess::NotRunning;
+        }));
+        QVERIFY2(error.contains("no puede abrirse desde esta carpeta"), error.constData());
+        proceso.terminate(); // the message box is open
+        QVERIFY(proceso.waitForFinished(20000));
+        QCOMPARE(proceso.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(proceso.exitCode(), 1);
+        // Nothing was written in the program folder, nor in the root folder.
+        struct stat datos = {};
+        QVERIFY(::stat((carpeta + "/Dexo.INI").constData(), &datos) != 0);
+        const QFileInfo raiz(QStringLiteral("/Dexo.INI"));
+        QCOMPARE(raiz.exists(), raizAntes.exists());
+        if (raiz.exists())
+            QCOMPARE(raiz.lastModified(), raizAntes.lastModified());
     }
 
     void cerrojoDeUnProcesoMuertoNoBloquea()
