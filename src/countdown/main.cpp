@@ -6,6 +6,7 @@
 #include "reloj.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -13,6 +14,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dexo"));
     QApplication::setApplicationVersion(QStringLiteral("3.00"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/countdown/dexo.svg")));
+    // The Wayland app id names the menu entry Dexo.desktop, as the X11 window class (the name) does.
+    QGuiApplication::setDesktopFileName(QStringLiteral("Dexo"));
     // The about and message windows close on their own; only the main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
