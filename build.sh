@@ -39,7 +39,7 @@ ejecutar() {
 
 probar() {
     paso "Checking Debian packages"
-    instalar_faltantes "${paquetes_comunes[@]}" g++-mingw-w64-x86-64-posix
+    instalar_faltantes "${paquetes_comunes[@]}" desktop-file-utils g++-mingw-w64-x86-64-posix
     paso "Configuring (dev preset: Debug, -Werror, AddressSanitizer, UndefinedBehaviorSanitizer)"
     cmake --preset dev >/dev/null
     paso "Building"
