@@ -24,7 +24,10 @@ private:
     RelojFijo reloj_;
     ModGral gral_{plataforma_, reloj_};
 
-    QString Bandera() const { return LeerPerfil(ArchivoMostrarInfo(gral_.RutaPrograma), "Acerca", "Inicio", "?"); }
+    QString Bandera() const
+    {
+        return LeerPerfil(ArchivoMostrarInfo(gral_.RutaPrograma), "Acerca", "Inicio", "?");
+    }
 
 private slots:
     void initTestCase() { gral_.IniciarRutas(carpeta_.Ruta()); }
@@ -34,25 +37,32 @@ private slots:
         plataforma_.llamadas.clear();
     }
 
-    void filasDelContorno_data()
+    // Where a click lands: on the window inside the outline, on what lies behind it outside.
+    void puntosDelContorno_data()
     {
-        QTest::addColumn<int>("i");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        const int filas[][3] = {{0, 529, 0},     {48, 640, 56},   {49, 640, 72},   {79, 623, 162},  {94, 604, 126},
-                                {95, 604, 403},  {107, 623, 423}, {108, 623, 426}, {114, 604, 443}, {119, 594, 480},
-                                {120, 9, 480},   {127, 0, 470},   {128, 0, 97},    {132, 9, 89},    {133, 506, 89},
-                                {155, 471, 40},  {201, 530, 2}};
-        for (const auto &fila : filas)
-            QTest::addRow("%d", fila[0]) << fila[0] << fila[1] << fila[2];
+        QTest::addColumn<QPoint>("punto");
+        QTest::addColumn<bool>("dentro");
+        QTest::newRow("centro del panel") << QPoint(300, 300) << true;
+        QTest::newRow("figura sobre el panel") << QPoint(530, 20) << true;
+        QTest::newRow("extremo derecho de la figura") << QPoint(636, 64) << true;
+        QTest::newRow("sobre el panel, a la izquierda de la figura") << QPoint(300, 85) << false;
+        QTest::newRow("justo bajo el borde de arriba") << QPoint(300, 93) << true;
+        QTest::newRow("esquina de arriba a la izquierda") << QPoint(1, 91) << false;
+        QTest::newRow("dentro de esa esquina") << QPoint(12, 95) << true;
+        QTest::newRow("esquina de abajo a la izquierda") << QPoint(1, 479) << false;
+        QTest::newRow("borde de abajo") << QPoint(300, 478) << true;
+        QTest::newRow("junto al borde derecho") << QPoint(600, 300) << true;
+        QTest::newRow("fuera del borde derecho") << QPoint(615, 300) << false;
+        QTest::newRow("punta de la flecha") << QPoint(618, 424) << true;
+        QTest::newRow("más allá de la punta") << QPoint(630, 424) << false;
+        QTest::newRow("esquina de la ventana") << QPoint(0, 0) << false;
     }
-    void filasDelContorno()
+    void puntosDelContorno()
     {
-        QFETCH(int, i);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QCOMPARE(CoordenadaX(i), qint16(x));
-        QCOMPARE(CoordenadaY(i), qint16(y));
+        QFETCH(QPoint, punto);
+        QFETCH(bool, dentro);
+        FrmInfo ventana(gral_, nullptr);
+        QCOMPARE(ventana.mask().contains(punto), dentro);
     }
 
     void contornoDentroDelDiseno()
@@ -78,9 +88,9 @@ private slots:
     {
         FrmInfo ventana(gral_, nullptr);
         QVERIFY(ventana.mask().contains(QPoint(300, 300)));
-        QVERIFY(ventana.mask().contains(QPoint(530, 20)));   // the figure above the panel
-        QVERIFY(!ventana.mask().contains(QPoint(0, 0)));     // the window's top-left corner
-        QVERIFY(!ventana.mask().contains(QPoint(100, 40)));  // above the panel, left of the figure
+        QVERIFY(ventana.mask().contains(QPoint(530, 20)));  // the figure above the panel
+        QVERIFY(!ventana.mask().contains(QPoint(0, 0)));    // the window's top-left corner
+        QVERIFY(!ventana.mask().contains(QPoint(100, 40))); // above the panel, left of the figure
         QCOMPARE(ventana.size(), QSize(640, 480));
         QCOMPARE(ventana.pos(), QPoint(320, 159));
         QCOMPARE(ventana.windowTitle(), QStringLiteral("ShapedForm"));
@@ -158,8 +168,9 @@ private slots:
 
         QTest::mouseClick(ventana->Zona(2), Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(ventana->Zona(3), Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(plataforma_.llamadas, (QStringList{"url https://" + ModGral::HostWeb(0),
-                                                    "abrir " + gral_.RutaPrograma + "Ayuda" + QDir::separator() + "Ayuda.htm"}));
+        QCOMPARE(plataforma_.llamadas,
+                 (QStringList{"url https://" + ModGral::HostWeb(0),
+                              "abrir " + gral_.RutaPrograma + "Ayuda" + QDir::separator() + "Ayuda.htm"}));
 
         QTest::mouseClick(ventana->Zona(0), Qt::LeftButton, {}, QPoint(3, 3));
         QVERIFY(principal.isVisible());
