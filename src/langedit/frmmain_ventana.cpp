@@ -68,7 +68,6 @@ QFrame *Linea(QWidget *padre)
 
 void FrmMain::ConstruirVentana()
 {
-    setWindowIcon(QIcon(QStringLiteral(":/langedit/logo_icono.svg")));
     setAutoFillBackground(true);
     QPalette fondo = palette();
     fondo.setColor(QPalette::Window, QColor(0xF3, 0xF6, 0xFA));
