@@ -69,6 +69,8 @@ void FrmMain::TituloDeSlot(int slot, const QString &texto)
 {
     QLabel *etiqueta = LblTitulo[slot];
     etiqueta->setText(texto);
+    // A screen reader names each box by the text it translates.
+    TxTIdioma[slot]->setAccessibleName(texto);
     // A text wider than the label is cut with "..." on screen; the tooltip shows it whole.
     const bool cabe = etiqueta->fontMetrics().horizontalAdvance(texto) <= etiqueta->width();
     etiqueta->setToolTip(cabe ? QString() : TooltipLiteral(texto));

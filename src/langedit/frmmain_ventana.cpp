@@ -227,8 +227,8 @@ QWidget *FrmMain::ConstruirPagina(int pagina)
         columna->addWidget(TxTIdioma[s]);
         columna->addSpacing(s + 1 < ultimo ? 12 : 0);
         if (s < Paginas::kSlotsUsados) {
-            TxTIdioma[s]->setAccessibleName(QString::fromUtf16(Idioma::kClaves[s].seccion) + u' ' +
-                                            QString::fromUtf16(Idioma::kClaves[s].clave));
+            TxTIdioma[s]->setAccessibleDescription(QString::fromUtf16(Idioma::kClaves[s].seccion) + u' ' +
+                                                   QString::fromUtf16(Idioma::kClaves[s].clave));
             connect(TxTIdioma[s], &QLineEdit::textChanged, this, &FrmMain::ActualizarMarcas);
         } else {
             // Slots 35 to 37 exist but hold no key of the files.
