@@ -244,6 +244,13 @@ QWidget *FrmMain::ConstruirPagina(int pagina)
         QFont fuente = CmdGuardar->font();
         fuente.setBold(true);
         CmdGuardar->setFont(fuente);
+        // The blue of the page buttons; the focus shows as the orange of the band's edge.
+        CmdGuardar->setStyleSheet(QStringLiteral(
+            "QPushButton { background: #2C62C4; color: white; border: 1px solid #1F4A94; border-radius: 5px;"
+            " padding: 6px 18px; }"
+            "QPushButton:hover { background: #3A7BDA; }"
+            "QPushButton:pressed { background: #1F4A94; }"
+            "QPushButton:focus { border: 2px solid #F2682E; }"));
         connect(CmdGuardar, &QPushButton::clicked, this, &FrmMain::CmdGuardar_Click);
         columna->addWidget(CmdGuardar, 0, Qt::AlignHCenter);
     }
