@@ -355,8 +355,16 @@ bool FrmMain::eventFilter(QObject *objeto, QEvent *evento)
             slot = s;
     }
     switch (evento->type()) {
-    case QEvent::KeyPress:
-        return Teclado(slot, static_cast<QKeyEvent *>(evento));
+    case QEvent::KeyPress: {
+        auto *tecla = static_cast<QKeyEvent *>(evento);
+        // Enter presses the save button, as Space does.
+        if (objeto == CmdGuardar && tecla->modifiers() == Qt::NoModifier &&
+            (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)) {
+            CmdGuardar_Click();
+            return true;
+        }
+        return Teclado(slot, tecla);
+    }
     case QEvent::FocusIn:
         if (slot >= 0) {
             TxTIdioma_GotFocus(slot);

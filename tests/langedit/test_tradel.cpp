@@ -478,6 +478,9 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget(), w.TxTIdioma[0]);
+        // Back from the first box: the pickers above it.
+        QTest::keyClick(w.TxTIdioma[0], Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w.ImgIdioma[10]);
 
         // Tab and Enter move on, over the end of a page.
         w.TxTIdioma[7]->setFocus();
@@ -515,11 +518,15 @@ private slots:
         w.TxTIdioma[34]->setFocus();
         QTest::keyClick(w.TxTIdioma[34], Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.CmdGuardar);
-        QTest::keyClick(w.CmdGuardar, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(w.CmdGuardar, Qt::Key_Return);
         QCOMPARE(f.plataforma.Llamadas("dialogo-guardar").size(), 1);
+        QTest::keyClick(w.CmdGuardar, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f.plataforma.Llamadas("dialogo-guardar").size(), 2);
 
-        // The picture buttons take Tab and answer Space and Enter.
-        QTest::keyClick(w.TxTIdioma[0], Qt::Key_Home); // page 1 again via a picker below
+        // Paging keys work from a button too; the pickers take Space and Enter.
+        for (int vez = 0; vez < 3; ++vez)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+        QCOMPARE(Estado(w), QStringLiteral("0 1 / 4 <off >on"));
         w.ImgIdioma[2]->setFocus();
         QTest::keyClick(w.ImgIdioma[2], Qt::Key_Space);
         QCOMPARE(w.LblTitulo[0]->text(), QStringLiteral("Set up options"));
