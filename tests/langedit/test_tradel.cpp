@@ -165,7 +165,9 @@ private slots:
         f.PonerIdioma("Español");
         FrmMain &w = f.Iniciar();
         CarpetaPrograma otra;
-        otra.Escribir("Deutsch.dxl", "[Menu]\r\n0=Optionen\r\n[Opciones]\r\nTip0=W\xe4hlen\r\n");
+        const QByteArray largo(250, 'x');
+        otra.Escribir("Deutsch.dxl",
+                      "[Menu]\r\n0=Optionen\r\n2=" + largo + "\r\n[Opciones]\r\nTip0=W\xe4hlen\r\n");
 
         f.plataforma.archivos.enqueue(otra.Archivo("Deutsch.dxl"));
         w.ImgSelIdioma_Click(1);
@@ -184,6 +186,10 @@ private slots:
         w.ImgSelIdioma_Click(0);
         QCOMPARE(w.LblTitulo[0]->text(), QStringLiteral("Optionen"));
         QCOMPARE(w.ImgSelIdioma[1]->toolTip(), QStringLiteral("Wählen..."));
+        // A text too wide for its label is kept whole and shown whole in the tooltip.
+        QCOMPARE(w.LblTitulo[2]->text(), QString::fromLatin1(largo));
+        QCOMPARE(w.LblTitulo[2]->toolTip(), QString::fromLatin1(largo));
+        QVERIFY(w.LblTitulo[0]->toolTip().isEmpty());
     }
 
     void paginado()
