@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The little that the profile layer needs from the operating system beyond Qt. One source file
+// per system, chosen by the build.
+
+// The reason the system gave for the file operation that has just failed, in words for the user
+// (lower case, no final stop), or an empty text when it gave none that we can name. Call it
+// straight after the failing call, before anything else can change the system's error.
+QString ErrorDelSistema();
+// Clears the system's error before a call, so that an old one is never taken for its reason.
+void OlvidarErrorDelSistema();
+
+// Gives the file open as `descriptor` the owner and group of the file `original`, where the
+// system allows it; an atomic replace would otherwise hand the file to whoever saved it last.
+void CopiarPropietario(const QString &original, int descriptor);

@@ -1,0 +1,12 @@
+#include "archivo_sistema.h"
+
+// Qt's own error texts come from the system's messages here, in the user's language; ownership
+// stays with the folder's defaults on this system.
+QString ErrorDelSistema()
+{
+    return {};
+}
+
+void OlvidarErrorDelSistema() {}
+
+void CopiarPropietario(const QString &, int) {}
