@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -157,25 +159,52 @@ template <typename Visitante> void RecorrerLineas(const Contenido &contenido, Vi
         return bigEndian ? (b0 << 8 | b1) : (b1 << 8 | b0);
     };
     const auto visitarTramo = [&](qsizetype inicio, qsizetype fin, qsizetype siguiente) {
-        return visitar(Tramo{inicio, fin, siguiente},
-                       decodificador.Decodificar(datos + inicio, fin - inicio));
+        const QStringView texto =
+            fin > inicio ? decodificador.Decodificar(datos + inicio, fin - inicio) : QStringView();
+        return visitar(Tramo{inicio, fin, siguiente}, texto);
     };
 
     qsizetype inicio = contenido.largoMarca;
-    qsizetype i = inicio;
-    while (i + ancho <= n) {
-        const unsigned u = unidad(i);
-        if (u != '\r' && u != '\n') {
-            i += ancho;
-            continue;
+    if (ancho == 1) {
+        // The common case, searched with memchr: a file of millions of lines stays quick.
+        const char *fin = datos + n;
+        const char *cr = nullptr;
+        const char *lf = nullptr;
+        const auto buscar = [fin](const char *desde, char c) {
+            const void *p = std::memchr(desde, c, static_cast<size_t>(fin - desde));
+            return p ? static_cast<const char *>(p) : fin;
+        };
+        while (inicio < n) {
+            const char *desde = datos + inicio;
+            if (cr == nullptr || cr < desde)
+                cr = buscar(desde, '\r');
+            if (lf == nullptr || lf < desde)
+                lf = buscar(desde, '\n');
+            const char *salto = std::min(cr, lf);
+            if (salto == fin)
+                break;
+            const qsizetype i = salto - datos;
+            const qsizetype largoFin = (salto == cr && salto + 1 == lf) ? 2 : 1;
+            if (!visitarTramo(inicio, i, i + largoFin))
+                return;
+            inicio = i + largoFin;
         }
-        qsizetype largoFin = ancho;
-        if (u == '\r' && i + 2 * ancho <= n && unidad(i + ancho) == '\n')
-            largoFin = 2 * ancho;
-        if (!visitarTramo(inicio, i, i + largoFin))
-            return;
-        i += largoFin;
-        inicio = i;
+    } else {
+        qsizetype i = inicio;
+        while (i + ancho <= n) {
+            const unsigned u = unidad(i);
+            if (u != '\r' && u != '\n') {
+                i += ancho;
+                continue;
+            }
+            qsizetype largoFin = ancho;
+            if (u == '\r' && i + 2 * ancho <= n && unidad(i + ancho) == '\n')
+                largoFin = 2 * ancho;
+            if (!visitarTramo(inicio, i, i + largoFin))
+                return;
+            i += largoFin;
+            inicio = i;
+        }
     }
     if (inicio < n)
         visitarTramo(inicio, n, n);
@@ -382,7 +411,10 @@ bool GuardarAtomico(const QString &archivo, const QByteArray &contenido, QString
     }
     CopiarPropietario(archivo, destino.handle());
     OlvidarErrorDelSistema();
-    if (destino.write(contenido) != contenido.size()) {
+    // Flushed here and checked: commit() ignores a flush that wrote only part of the bytes (a
+    // full disk), and would put a truncated file in place of the old one.
+    if (destino.write(contenido) != contenido.size() || !destino.flush() ||
+        destino.error() != QFileDevice::NoError) {
         const QString sistema = ErrorDelSistema();
         const QString texto =
             Explicar(QStringLiteral("No se pudo escribir el archivo"), sistema, destino.errorString());
