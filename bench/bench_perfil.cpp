@@ -226,7 +226,7 @@ struct Escritura
 };
 
 // One save of the options dialog: every key of Opciones, Datos and Fuente. Two sets of values
-// take turns, so every save really changes the file.
+// take turns (the single writes set A, the batch set B), so every save really changes the file.
 std::vector<Escritura> EscriturasGuardado()
 {
     using namespace Ajustes;
@@ -386,7 +386,9 @@ void MedirGuardado(const QString &carpeta, int repeticiones)
 
     const int calentamiento = std::max(2, repeticiones / 20);
     for (int r = -calentamiento; r < repeticiones; ++r) {
-        const bool usarA = (r % 2) == 0;
+        // The single writes put set A in place of the batch's set B, and the batch puts B back,
+        // so that no write of either finds its value already stored.
+        const bool usarA = true;
         double suma = 0;
         for (const Escritura &e : escrituras) {
             const QString &valor = usarA ? e.valorA : e.valorB;
@@ -402,7 +404,7 @@ void MedirGuardado(const QString &carpeta, int repeticiones)
         }
         comprobar(usarA);
 
-        // The same save as one batch, with the other set of values so that it changes the file.
+        // The same save as one batch.
         QList<EscrituraPerfil> loteEscrituras;
         for (const Escritura &e : escrituras) {
             loteEscrituras.append({QString::fromUtf16(e.ajuste->seccion), QString::fromUtf16(e.ajuste->clave),
