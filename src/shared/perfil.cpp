@@ -488,5 +488,9 @@ bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &es
     // Already on disk: a read-only folder is no error then, and the file keeps its date.
     if (lectura.existe && resultado == lectura.bytes)
         return true;
+    // The replace would go through a read-only file, as it goes through any other; a user who
+    // made the file read-only meant it to stay as it is.
+    if (lectura.existe && !QFileInfo(archivo).isWritable())
+        return Fallar(motivo, QStringLiteral("El archivo es de solo lectura."));
     return GuardarAtomico(archivo, resultado, motivo);
 }
