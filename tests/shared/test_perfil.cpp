@@ -689,8 +689,11 @@ private slots:
             QFile::setPermissions(Ini(), QFile::ReadOwner | QFile::WriteOwner);
             QSKIP("this user reads every file");
         }
-        QVERIFY(!EscribirPerfil(Ini(), "s", "j", "2"));
+        QString motivo;
+        const bool escrito = EscribirPerfil(Ini(), "s", "j", "2", &motivo);
         QVERIFY(QFile::setPermissions(Ini(), QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(!escrito);
+        QCOMPARE(motivo, QString::fromUtf8("No se pudo abrir el archivo: permiso denegado."));
         QCOMPARE(carpeta_.LeerIni(), QByteArray("[s]\r\nk=1\r\n"));
     }
 };
