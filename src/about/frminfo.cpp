@@ -2,10 +2,10 @@
 
 #include "claves.h"
 #include "crearregion.h"
-#include "dexo_config.h"
 #include "imagensvg.h"
 #include "modgral.h"
 #include "unidades.h"
+#include "version.h"
 #include "zonaactiva.h"
 
 #include <QCheckBox>

@@ -4,6 +4,7 @@
 #include "frminfo.h"
 #include "frmmsg.h"
 #include "imagensvg.h"
+#include "lectorajustes.h"
 #include "menuprincipal.h"
 #include "modgral.h"
 #include "pantallas.h"
@@ -134,35 +135,33 @@ void FrmMain::Iniciar()
 
 void FrmMain::AplicarOpciones()
 {
-    const QString &ini = gral_.ArchivoIni;
-    AplicarPosicion();
+    const AjustesLeidos ajustes = LeerAjustes(gral_.ArchivoIni);
+    move(TwipsAPixeles(ajustes.izda), TwipsAPixeles(ajustes.sup));
 
-    gral_.NombreIdioma = LeerAjuste(ini, Ajustes::Idioma);
+    gral_.NombreIdioma = ajustes.idioma;
 
-    const auto nivel = Valores::Entero16(LeerAjuste(ini, Ajustes::Transp));
-    const qint16 opacidad = static_cast<qint16>(Valores::OpacidadDesdeNivel(nivel.value_or(10)));
+    const qint16 opacidad = static_cast<qint16>(Valores::OpacidadDesdeNivel(ajustes.nivelTransp.value_or(10)));
     gral_.AplicarTransparencia(this, opacidad);
 
-    const quint32 fondo = Valores::ColorBgr(LeerAjuste(ini, Ajustes::FColor)).value_or(0xFFFFFF);
     QPalette paleta = palette();
-    paleta.setColor(QPalette::Window, ColorDesdeBgr(fondo));
+    paleta.setColor(QPalette::Window, ColorDesdeBgr(ajustes.fondo));
     setPalette(paleta);
 
     // The switch inverts the tick, so it starts from the opposite of the wanted state.
-    mnuMenu_->mnuVisible->setChecked(LeerAjuste(ini, Ajustes::SVisible) == QString::fromUtf16(Ajustes::No));
+    mnuMenu_->mnuVisible->setChecked(ajustes.sVisible == QString::fromUtf16(Ajustes::No));
     mnuVisible_Click();
 
-    mnuMenu_->mnuInicio->setChecked(LeerAjuste(ini, Ajustes::Inicio) != QString::fromUtf16(Ajustes::No));
+    mnuMenu_->mnuInicio->setChecked(ajustes.inicio != QString::fromUtf16(Ajustes::No));
 
-    gral_.FechaEvento = LeerAjuste(ini, Ajustes::Fecha);
+    gral_.FechaEvento = ajustes.fecha;
     AplicarFecha();
 
-    gral_.TipoAviso = Valores::Entero16(LeerAjuste(ini, Ajustes::Aviso)).value_or(0);
-    gral_.ArchivoSonido = LeerAjuste(ini, Ajustes::Sonido);
-    gral_.ArchivoAbrir = LeerAjuste(ini, Ajustes::Archivo);
-    gral_.IconoAviso = LeerAjuste(ini, Ajustes::Icono);
+    gral_.TipoAviso = ajustes.aviso;
+    gral_.ArchivoSonido = ajustes.sonido;
+    gral_.ArchivoAbrir = ajustes.archivo;
+    gral_.IconoAviso = ajustes.icono;
 
-    AplicarFuente();
+    AplicarFuente(ajustes);
     AplicarIdioma();
     ActualizarDias();
     gral_.Recargar = false;
@@ -172,14 +171,6 @@ void FrmMain::AplicarOpciones()
     for (const QScreen *pantalla : QGuiApplication::screens())
         pantallas.append(pantalla->availableGeometry());
     move(PosicionVisible(QRect(pos(), size()), pantallas));
-}
-
-void FrmMain::AplicarPosicion()
-{
-    // Twips as 32-bit numbers; a value that is not a whole number gives the default.
-    const qint32 izda = Valores::Entero32(LeerAjuste(gral_.ArchivoIni, Ajustes::Izda)).value_or(200);
-    const qint32 sup = Valores::Entero32(LeerAjuste(gral_.ArchivoIni, Ajustes::Sup)).value_or(200);
-    move(TwipsAPixeles(izda), TwipsAPixeles(sup));
 }
 
 void FrmMain::AplicarFecha()
@@ -197,28 +188,22 @@ void FrmMain::AplicarFecha()
     mnuMenu_->mnuEvento->setEnabled(true);
 }
 
-void FrmMain::AplicarFuente()
+void FrmMain::AplicarFuente(const AjustesLeidos &ajustes)
 {
-    const QString &ini = gral_.ArchivoIni;
-    const QString nombre = LeerAjuste(ini, Ajustes::FuenteNombre);
-    if (nombre == QString::fromUtf16(Ajustes::Ninguno))
+    if (!ajustes.FuenteDefinida())
         return; // the label keeps the font and colour it has
 
-    QFont fuente(nombre);
-    double tam = Valores::Real2(LeerAjuste(ini, Ajustes::FuenteTam)).value_or(24);
-    if (tam < Valores::kTamMinimo || tam > Valores::kTamMaximo)
-        tam = 24;
-    fuente.setPointSizeF(tam);
-    const QString verdadero = QString::fromUtf16(Ajustes::Verdadero);
-    fuente.setBold(LeerAjuste(ini, Ajustes::FuenteNegrita) == verdadero);
-    fuente.setItalic(LeerAjuste(ini, Ajustes::FuenteCursiva) == verdadero);
-    fuente.setUnderline(LeerAjuste(ini, Ajustes::FuenteSubrayada) == verdadero);
-    fuente.setStrikeOut(LeerAjuste(ini, Ajustes::FuenteTachada) == verdadero);
+    const AjustesLeidos::Fuente &leida = ajustes.fuente;
+    QFont fuente(leida.nombre);
+    fuente.setPointSizeF(leida.tam);
+    fuente.setBold(leida.negrita);
+    fuente.setItalic(leida.cursiva);
+    fuente.setUnderline(leida.subrayada);
+    fuente.setStrikeOut(leida.tachada);
     LblDias_->setFont(fuente);
 
-    const quint32 color = Valores::ColorBgr(LeerAjuste(ini, Ajustes::FuenteColor)).value_or(0);
     QPalette paleta = LblDias_->palette();
-    paleta.setColor(QPalette::WindowText, ColorDesdeBgr(color));
+    paleta.setColor(QPalette::WindowText, ColorDesdeBgr(leida.color));
     LblDias_->setPalette(paleta);
 }
 
@@ -330,20 +315,9 @@ void FrmMain::mnuInicio_Click()
 {
     QAction *inicio = mnuMenu_->mnuInicio;
     inicio->setChecked(!inicio->isChecked());
-    if (inicio->isChecked()) {
-        QString error;
-        const QString programa = gral_.RutaPrograma + QStringLiteral("Dexo");
-        if (!gral_.plataforma.GrabarInicioSistema(QStringLiteral("Dexo"), programa, &error) && !avisoInicioDado_) {
-            avisoInicioDado_ = true;
-            gral_.plataforma.Avisar(this, QStringLiteral("Dexo"),
-                                    QStringLiteral("No se pudo hacer que Dexo se abra al iniciar el sistema.\n\n%1")
-                                        .arg(error));
-        }
-        gral_.GuardarAjuste(Ajustes::Inicio, QString::fromUtf16(Ajustes::Si), this);
-    } else {
-        gral_.plataforma.BorrarInicioSistema(QStringLiteral("Dexo"));
-        gral_.GuardarAjuste(Ajustes::Inicio, QString::fromUtf16(Ajustes::No), this);
-    }
+    const bool activar = inicio->isChecked();
+    gral_.InicioSistema.Aplicar(activar, gral_.RutaPrograma, this);
+    gral_.GuardarAjuste(Ajustes::Inicio, QString::fromUtf16(activar ? Ajustes::Si : Ajustes::No), this);
 }
 
 void FrmMain::mnuEvento_Click()

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+struct AjustesLeidos;
 class FrmInfo;
 class FrmMsg;
 class ImagenSvg;
@@ -70,8 +71,7 @@ protected:
 
 private:
     void ConectarMenu();
-    void AplicarPosicion();
-    void AplicarFuente();
+    void AplicarFuente(const AjustesLeidos &ajustes);
     void AplicarFecha();
     void DisponerVentana();
     void EjecutarAviso();
@@ -90,6 +90,5 @@ private:
     QDate fechaHoy_;
     Disposicion disposicion_;
     ArrastreVentana arrastre_{this};
-    bool avisoInicioDado_ = false;
     bool cerrado_ = false;
 };

@@ -1,18 +1,22 @@
-#include "frminfo.h"
+#include "arranque.h"
 #include "frmmain.h"
 #include "instancia_unica.h"
 #include "modgral.h"
 #include "plataforma_qt.h"
 #include "reloj.h"
+#include "version.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dexo"));
-    QApplication::setApplicationVersion(QStringLiteral("3.00"));
+    QApplication::setApplicationVersion(QStringLiteral(DEXO_VERSION_TEXTO));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/countdown/dexo.svg")));
+    // The Wayland app id names the menu entry Dexo.desktop, as the X11 window class (the name) does.
+    QGuiApplication::setDesktopFileName(QStringLiteral("Dexo"));
     // The about and message windows close on their own; only the main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -29,12 +33,7 @@ int main(int argc, char *argv[])
     FrmMain principal(gral);
     QObject::connect(&principal, &FrmMain::programaTerminado, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    principal.Iniciar();
-    principal.show();
-    // The about window follows from the event loop: the count is on screen first, and the about
-    // window opens above it.
-    if (LeerMostrarInfo(gral.RutaPrograma))
-        QTimer::singleShot(0, &principal, &FrmMain::mnuInfo_Click);
+    Arrancar(principal, gral);
 
     plataforma.VigilarTerminacion([&principal] { principal.close(); });
     return app.exec();

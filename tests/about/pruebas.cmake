@@ -1,1 +1,1 @@
-dexo_prueba(test_frminfo about/test_frminfo.cpp)
+dexo_prueba(test_frminfo ENLACES dexo_about dexo_recursos FUENTES about/test_frminfo.cpp)

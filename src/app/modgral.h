@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accioninicio.h"
 #include "claves.h"
 
 #include <QDate>
@@ -46,6 +47,7 @@ public:
 
     Plataforma &plataforma;
     const Reloj &reloj;
+    AccionInicioSistema InicioSistema{plataforma};
 
     QString RutaPrograma;
     QString ArchivoIni;

@@ -1,0 +1,23 @@
+#include "accioninicio.h"
+
+#include "plataforma.h"
+
+#include <QString>
+
+bool AccionInicioSistema::Aplicar(bool activar, const QString &rutaPrograma, QWidget *padre)
+{
+    const QString nombre = QStringLiteral("Dexo");
+    if (!activar)
+        return plataforma_.BorrarInicioSistema(nombre);
+
+    QString error;
+    if (plataforma_.GrabarInicioSistema(nombre, rutaPrograma + nombre, &error))
+        return true;
+    if (!avisoDado_) {
+        avisoDado_ = true;
+        plataforma_.Avisar(
+            padre, nombre,
+            QStringLiteral("No se pudo hacer que Dexo se abra al iniciar el sistema.\n\n%1").arg(error));
+    }
+    return false;
+}

@@ -1,0 +1,6 @@
+dexo_prueba(test_reproductor ENLACES dexo_sonido_obj FUENTES platform/test_reproductor.cpp)
+target_compile_definitions(test_reproductor PRIVATE DEXO_MODULO_SONIDO="$<TARGET_FILE:dexo_sonido>")
+add_dependencies(test_reproductor dexo_sonido)
+if(UNIX)
+    dexo_prueba(test_inicio_xdg ENLACES dexo_platform FUENTES platform/test_inicio_xdg.cpp)
+endif()
