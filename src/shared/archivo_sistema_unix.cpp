@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,8 +40,10 @@ QString ErrorDelSistema()
     case EBUSY:
     case ETXTBSY:
         return QStringLiteral("el archivo está en uso");
-    default:
+    case 0:
         return {};
+    default:
+        return QString::fromLocal8Bit(std::strerror(errno));
     }
 }
 
@@ -50,12 +54,8 @@ void OlvidarErrorDelSistema()
 
 void CopiarPropietario(const QString &original, int descriptor)
 {
-    struct stat antes
-    {
-    };
-    struct stat nuevo
-    {
-    };
+    struct stat antes = {};
+    struct stat nuevo = {};
     if (::stat(QFile::encodeName(original).constData(), &antes) != 0 || ::fstat(descriptor, &nuevo) != 0)
         return;
     if (antes.st_uid == nuevo.st_uid && antes.st_gid == nuevo.st_gid)
@@ -65,4 +65,23 @@ void CopiarPropietario(const QString &original, int descriptor)
     // Only root may give a file away; anyone may keep its group if they belong to it.
     const int ignorado = ::fchown(descriptor, static_cast<uid_t>(-1), antes.st_gid);
     static_cast<void>(ignorado);
+}
+
+Apertura AbrirArchivoNormal(const QString &archivo, QFile &destino)
+{
+    // O_NONBLOCK: opening a FIFO returns at once instead of waiting; on a regular file it changes
+    // nothing.
+    const int descriptor = ::open(QFile::encodeName(archivo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return Apertura::Fallida;
+    struct stat datos = {};
+    if (::fstat(descriptor, &datos) != 0 || !S_ISREG(datos.st_mode)) {
+        ::close(descriptor);
+        return Apertura::NoNormal;
+    }
+    if (!destino.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return Apertura::Fallida;
+    }
+    return Apertura::Abierta;
 }

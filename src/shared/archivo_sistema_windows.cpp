@@ -10,3 +10,9 @@ QString ErrorDelSistema()
 void OlvidarErrorDelSistema() {}
 
 void CopiarPropietario(const QString &, int) {}
+
+Apertura AbrirArchivoNormal(const QString &archivo, QFile &destino)
+{
+    destino.setFileName(archivo);
+    return destino.open(QIODevice::ReadOnly) ? Apertura::Abierta : Apertura::Fallida;
+}

@@ -337,7 +337,7 @@ struct Lectura
 };
 
 // Reads the whole file when it is a regular file (or a link to one) of a sane size. A FIFO is
-// never opened: open() would wait for a writer that may never come.
+// never waited on: open() would wait for a writer that may never come.
 Lectura LeerArchivo(const QString &archivo)
 {
     Lectura lectura;
@@ -350,9 +350,10 @@ Lectura LeerArchivo(const QString &archivo)
         lectura.motivo = QStringLiteral("En el lugar del archivo hay una carpeta.");
         return lectura;
     }
+    const QString noNormal =
+        QStringLiteral("No es un archivo normal, sino un dispositivo, una tubería o un socket.");
     if (!info.isFile()) {
-        lectura.motivo =
-            QStringLiteral("No es un archivo normal, sino un dispositivo, una tubería o un socket.");
+        lectura.motivo = noNormal;
         return lectura;
     }
     const QString demasiado = QStringLiteral("El archivo mide más de 256 MiB: no es un archivo de ajustes.");
@@ -360,13 +361,20 @@ Lectura LeerArchivo(const QString &archivo)
         lectura.motivo = demasiado;
         return lectura;
     }
-    QFile entrada(archivo);
+    QFile entrada;
     OlvidarErrorDelSistema();
-    if (!entrada.open(QIODevice::ReadOnly)) {
+    switch (AbrirArchivoNormal(archivo, entrada)) {
+    case Apertura::Abierta:
+        break;
+    case Apertura::NoNormal:
+        lectura.motivo = noNormal;
+        return lectura;
+    case Apertura::Fallida: {
         const QString sistema = ErrorDelSistema();
         lectura.motivo =
             Explicar(QStringLiteral("No se pudo abrir el archivo"), sistema, entrada.errorString());
         return lectura;
+    }
     }
     // Read what the open file holds now, never more: it may have changed since it was looked at.
     const qint64 tam = entrada.size();

@@ -1,3 +1,4 @@
+#include "archivo_sistema.h"
 #include "carpeta_programa.h"
 #include "claves.h"
 #include "perfil.h"
@@ -577,6 +578,12 @@ private slots:
                                        "socket."));
             QVERIFY(QFileInfo(archivo).isSymLink() || !QFileInfo(archivo).isFile());
         }
+        // Even when a FIFO takes the file's place after it was looked at, opening it never waits.
+        QFile abierto;
+        QCOMPARE(AbrirArchivoNormal(fifo, abierto), Apertura::NoNormal);
+        QCOMPARE(AbrirArchivoNormal(cero, abierto), Apertura::NoNormal);
+        QVERIFY(!abierto.isOpen());
+
         // A link to a regular file is followed, and stays a link.
         carpeta_.Escribir("real.ini", "[s]\r\nk=1\r\n");
         const QString enlace = carpeta_.Archivo("enlace.ini");
