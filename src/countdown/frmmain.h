@@ -1,12 +1,15 @@
 #pragma once
 
 #include "arrastre.h"
+#include "claves_idioma.h"
 #include "conteo.h"
 
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QPointer>
 #include <QWidget>
+
+#include <array>
 
 struct AjustesLeidos;
 class FrmInfo;
@@ -48,6 +51,10 @@ public:
     void mnuAyuda_Click();
     void mnuInfo_Click();
     void mnuCerrar_Click();
+    // Language commands: a built-in language (1 to 5); open any language file (0) or start the
+    // language editor (1).
+    void mnuIdioma_Click(int n);
+    void mnuTradel_Click(int indice);
 
     // The close sequence for a signal or the end of the session: like any close, but without
     // waiting for the goodbye sound; during that wait it ends the program at once.
@@ -78,6 +85,11 @@ protected:
 
 private:
     void ConectarMenu();
+    void ConectarMenuIdioma();
+    // The control that [Menu] key k labels: its text, and the text shown for a language value.
+    QString TextoMenu(int clave) const;
+    void PonerTextoMenu(int clave, const QString &valor);
+    void AbrirIdioma();
     void AplicarFuente(const AjustesLeidos &ajustes);
     void AplicarFecha();
     void DisponerVentana();
@@ -102,4 +114,7 @@ private:
     ArrastreVentana arrastre_{this};
     bool cerrado_ = false;
     bool esperarDespedida_ = true;
+    // The menu's own Spanish texts, kept for the case where even Español.dxl has no texts.
+    std::array<QString, Idioma::kNumClavesMenu> textosPropios_;
+    bool respaldoEnCurso_ = false;
 };

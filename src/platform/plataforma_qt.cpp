@@ -12,9 +12,29 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSessionManager>
 
 #include <memory>
+
+namespace {
+
+// "Desc|*.a;*.b|Desc 2|*.c" to Qt's "Desc (*.a *.b);;Desc 2 (*.c)".
+QString FiltroQt(const QString &filtro)
+{
+    const QStringList partes = filtro.split(u'|');
+    if (partes.size() < 2)
+        return filtro;
+    QStringList filtros;
+    for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
+        QString patrones = partes[i + 1];
+        patrones.replace(u';', u' ');
+        filtros << partes[i] + QStringLiteral(" (") + patrones + u')';
+    }
+    return filtros.join(QStringLiteral(";;"));
+}
+
+} // namespace
 
 PlataformaQt::PlataformaQt() = default;
 PlataformaQt::~PlataformaQt() = default;
@@ -70,13 +90,16 @@ bool PlataformaQt::BorrarInicioSistema(const QString &nombre)
 QString PlataformaQt::ElegirArchivoAbrir(QWidget *padre, const QString &titulo, const QString &carpeta,
                                          const QString &filtro)
 {
-    return QFileDialog::getOpenFileName(padre, titulo, carpeta, filtro);
+    return QFileDialog::getOpenFileName(padre, titulo, carpeta, FiltroQt(filtro));
 }
 
 QString PlataformaQt::ElegirArchivoGuardar(QWidget *padre, const QString &titulo, const QString &carpeta,
                                            const QString &filtro)
 {
-    return QFileDialog::getSaveFileName(padre, titulo, carpeta, filtro);
+    // Saving into an existing language file replaces its texts key by key; the programs ask no
+    // question for it.
+    return QFileDialog::getSaveFileName(padre, titulo, carpeta, FiltroQt(filtro), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 std::optional<QColor> PlataformaQt::ElegirColor(QWidget *padre, const QColor &inicial)
@@ -105,6 +128,28 @@ bool PlataformaQt::Preguntar(QWidget *padre, const QString &titulo, const QStrin
 {
     return QMessageBox::question(padre, titulo, texto, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+void PlataformaQt::AvisarError(QWidget *padre, const QString &titulo, const QString &texto)
+{
+    QMessageBox::critical(padre, titulo, texto);
+}
+
+Plataforma::RespuestaGuardar PlataformaQt::PreguntarGuardar(QWidget *padre, const QString &titulo,
+                                                            const QString &texto)
+{
+    QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::NoButton, padre);
+    QPushButton *guardar = caja.addButton(QStringLiteral("Guardar"), QMessageBox::AcceptRole);
+    QPushButton *descartar = caja.addButton(QStringLiteral("No guardar"), QMessageBox::DestructiveRole);
+    QPushButton *volver = caja.addButton(QStringLiteral("Volver"), QMessageBox::RejectRole);
+    caja.setDefaultButton(guardar);
+    caja.setEscapeButton(volver);
+    caja.exec();
+    if (caja.clickedButton() == guardar)
+        return RespuestaGuardar::Guardar;
+    if (caja.clickedButton() == descartar)
+        return RespuestaGuardar::Descartar;
+    return RespuestaGuardar::Volver;
 }
 
 void PlataformaQt::VigilarTerminacion(std::function<void()> alTerminar)

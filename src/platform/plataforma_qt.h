@@ -30,6 +30,8 @@ public:
     std::optional<QFont> ElegirFuente(QWidget *padre, const QFont &inicial) override;
     void Avisar(QWidget *padre, const QString &titulo, const QString &texto) override;
     bool Preguntar(QWidget *padre, const QString &titulo, const QString &texto) override;
+    void AvisarError(QWidget *padre, const QString &titulo, const QString &texto) override;
+    RespuestaGuardar PreguntarGuardar(QWidget *padre, const QString &titulo, const QString &texto) override;
     void VigilarTerminacion(std::function<void()> alTerminar) override;
 
 private:

