@@ -8,8 +8,11 @@ bool AjustesLeidos::FuenteDefinida() const
     return fuente.nombre != QString::fromUtf16(Ajustes::Ninguno);
 }
 
-AjustesLeidos LeerAjustes(const QString &ini)
+AjustesLeidos LeerAjustes(const QString &archivoIni)
 {
+    // One read of the file for all its keys: a large file read once per key made the start slow.
+    // Nothing is kept afterwards, so a change made by another program shows at the next call.
+    const PerfilLeido ini(archivoIni);
     AjustesLeidos leidos;
     leidos.izda = Valores::Entero32(LeerAjuste(ini, Ajustes::Izda)).value_or(200);
     leidos.sup = Valores::Entero32(LeerAjuste(ini, Ajustes::Sup)).value_or(200);

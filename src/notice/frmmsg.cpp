@@ -221,8 +221,9 @@ void FrmMsg::PedirCierre()
 void FrmMsg::Componer()
 {
     ComponerFecha();
-    ComponerEvento();
-    ComponerIcono();
+    const PerfilLeido ajustes(gral_.ArchivoIni); // one read of the file for both keys
+    ComponerEvento(ajustes);
+    ComponerIcono(ajustes);
 }
 
 void FrmMsg::ComponerFecha()
@@ -234,9 +235,9 @@ void FrmMsg::ComponerFecha()
     Colocar(LblMsg_[2], LblMsg_[3], PuntoAPixeles(kPosFecha));
 }
 
-void FrmMsg::ComponerEvento()
+void FrmMsg::ComponerEvento(const PerfilLeido &ajustes)
 {
-    const QString evento = LeerAjuste(gral_.ArchivoIni, Ajustes::Evento);
+    const QString evento = LeerAjuste(ajustes, Ajustes::Evento);
     const QString texto =
         LblMsg_[0]->fontMetrics().elidedText(evento, Qt::ElideRight, TwipsAPixeles(kAnchoMaximoEventoTwips));
     PonerTexto(LblMsg_[0], LblMsg_[1], texto);
@@ -256,11 +257,11 @@ void FrmMsg::ComponerEvento()
     setWindowTitle(titulo.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
-void FrmMsg::ComponerIcono()
+void FrmMsg::ComponerIcono(const PerfilLeido &ajustes)
 {
     // The number comes from the file; the picture of slot 12 from the value last chosen, loaded
     // whatever the number. A value of two characters or fewer leaves slot 12 as it was.
-    const Valores::Icono elegido = Valores::LeerIcono(LeerAjuste(gral_.ArchivoIni, Ajustes::Icono));
+    const Valores::Icono elegido = Valores::LeerIcono(LeerAjuste(ajustes, Ajustes::Icono));
     if (gral_.IconoAviso.size() > 2)
         propio_ = Dibujo{{}, LeerImagen(gral_.IconoAviso.sliced(2))};
     ImgIcono13_->Mostrar(DibujoDeIcono(elegido.numero));

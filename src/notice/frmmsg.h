@@ -11,6 +11,7 @@
 #include <optional>
 
 class ModGral;
+class PerfilLeido;
 class QLabel;
 class QTimer;
 
@@ -68,8 +69,8 @@ private:
     void Cargar();
     void CentrarEnPantalla();
     void ComponerFecha();
-    void ComponerEvento();
-    void ComponerIcono();
+    void ComponerEvento(const PerfilLeido &ajustes);
+    void ComponerIcono(const PerfilLeido &ajustes);
     Dibujo DibujoDeIcono(int numero) const;
     void AjustarAEscala();
 

@@ -1,7 +1,25 @@
 #include "carpeta_programa.h"
 #include "lectorajustes.h"
 
+#include <QFile>
 #include <QTest>
+
+namespace {
+
+// Bytes this process has read through read(2) so far; -1 where the system does not say.
+qint64 BytesLeidos()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &linea : io.readAll().split('\n')) {
+        if (linea.startsWith("rchar:"))
+            return linea.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
 
 // The one reader of the settings: what the main window applies and the options dialog loads.
 class TestLectorAjustes : public QObject
@@ -9,6 +27,30 @@ class TestLectorAjustes : public QObject
     Q_OBJECT
 
 private slots:
+    void unArchivoGrandeSeLeeUnaVez()
+    {
+        // An ordinary large file (long comment lines, a few keys at its end) is read once for all
+        // the keys, not once per key.
+        if (BytesLeidos() < 0)
+            QSKIP("the system does not count the bytes read");
+        CarpetaPrograma carpeta;
+        QByteArray contenido;
+        const QByteArray comentario = "; " + QByteArray(4000, 'x') + "\r\n";
+        while (contenido.size() < 4 * 1024 * 1024)
+            contenido += comentario;
+        contenido += "[Opciones]\r\nIdioma=English\r\n[Fuente]\r\nNombre=DejaVu Sans\r\nTam=30\r\n";
+        carpeta.EscribirIni(contenido);
+        const qint64 antes = BytesLeidos();
+        const AjustesLeidos leidos = LeerAjustes(carpeta.Ini());
+        const qint64 leidosBytes = BytesLeidos() - antes;
+        QCOMPARE(leidos.idioma, QStringLiteral("English"));
+        QCOMPARE(leidos.fuente.tam, 30.0);
+        QVERIFY2(
+            leidosBytes < 2 * contenido.size(),
+            qPrintable(
+                QStringLiteral("%1 bytes read for a file of %2").arg(leidosBytes).arg(contenido.size())));
+    }
+
     void archivoAusenteDaLosValoresPorDefecto()
     {
         CarpetaPrograma carpeta;
