@@ -12,10 +12,9 @@ fuentes=${1:-$raiz/src}
 compilador=${CXX_MINGW:-x86_64-w64-mingw32-g++-posix}
 qt=${QT_INCLUDES:-/usr/include/x86_64-linux-gnu/qt6}
 
-# Files that CMake leaves out of the Windows build (the POSIX and XDG parts of src/platform).
+# Files that CMake leaves out of the Windows build: every file named *_unix.cpp or *_xdg.cpp,
+# and any other listed here by its path under src/.
 solo_unix=(
-    platform/senales_unix.cpp
-    platform/inicio_sistema_xdg.cpp
 )
 
 command -v "$compilador" >/dev/null || { echo "comprobar_windows: $compilador not found" >&2; exit 1; }
@@ -37,6 +36,7 @@ for modulo in "$qt"/Qt*; do opciones+=(-isystem "$modulo"); done
 lista=$(mktemp -p "$generados")
 find "$fuentes" -name '*.cpp' | sort | while IFS= read -r archivo; do
     relativo=${archivo#"$fuentes"/}
+    case "$relativo" in *_unix.cpp | *_xdg.cpp) continue ;; esac
     for excluido in "${solo_unix[@]}"; do
         [ "$relativo" = "$excluido" ] && continue 2
     done
