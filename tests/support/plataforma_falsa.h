@@ -58,6 +58,18 @@ public:
         Anotar(QStringLiteral("dialogo-fuente"));
         return fuentes.isEmpty() ? std::nullopt : std::optional<QFont>(fuentes.dequeue());
     }
+    std::optional<std::pair<QFont, QColor>> ElegirFuenteYColor(QWidget *, const QFont &, const QColor &) override
+    {
+        Anotar(QStringLiteral("dialogo-fuente-color"));
+        return fuentesYColores.isEmpty() ? std::nullopt
+                                         : std::optional<std::pair<QFont, QColor>>(fuentesYColores.dequeue());
+    }
+    void Mensaje(QWidget *, IconoMensaje icono, const QString &titulo, const QString &texto) override
+    {
+        const bool critico = icono == IconoMensaje::Critico;
+        Anotar(QStringLiteral("%1 %2|%3").arg(critico ? QStringLiteral("critico") : QStringLiteral("informacion"),
+                                             titulo, texto));
+    }
     void Avisar(QWidget *, const QString &, const QString &texto) override
     {
         Anotar(QStringLiteral("aviso ") + texto);
@@ -85,6 +97,7 @@ public:
     QQueue<QString> archivos;
     QQueue<QColor> colores;
     QQueue<QFont> fuentes;
+    QQueue<std::pair<QFont, QColor>> fuentesYColores;
     QQueue<bool> respuestas;
     std::function<void()> terminar;
 
