@@ -71,7 +71,7 @@ void BotonImagen::keyPressEvent(QKeyEvent *evento)
     if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) &&
         evento->modifiers() == Qt::NoModifier) {
         evento->accept();
-        animateClick();
+        click();
         return;
     }
     QAbstractButton::keyPressEvent(evento);

@@ -95,8 +95,9 @@ private slots:
         // A cancelled picker changes nothing.
         aviso.ImgSelec_Click(2);
         QCOMPARE(f.gral.ArchivoAbrir, QStringLiteral("Ninguno"));
-        QCOMPARE(f.plataforma.Llamadas("dialogo-abrir"),
-                 (QStringList{"dialogo-abrir Seleccionar sonido...", "dialogo-abrir Seleccionar archivo..."}));
+        QCOMPARE(
+            f.plataforma.Llamadas("dialogo-abrir"),
+            (QStringList{"dialogo-abrir Seleccionar sonido...", "dialogo-abrir Seleccionar archivo..."}));
     }
 
     void posicionesDeIconos()
@@ -173,7 +174,8 @@ private slots:
         aviso.ImgSelec_Click(0);
         const QStringList mensajes = f.plataforma.Llamadas("critico");
         QCOMPARE(mensajes.size(), 1);
-        QVERIFY2(mensajes.first().startsWith(QStringLiteral("critico .: Marbeo :.|481 - ")), qPrintable(mensajes.first()));
+        QVERIFY2(mensajes.first().startsWith(QStringLiteral("critico .: Marbeo :.|481 - ")),
+                 qPrintable(mensajes.first()));
         // What was set before the failing step stays.
         QCOMPARE(f.gral.IconoAviso, QStringLiteral("12") + falsa);
         QVERIFY(!aviso.Line19->isHidden());
@@ -191,7 +193,8 @@ private slots:
                             << QStringLiteral("C:\\...campana12345.wav");
         QTest::newRow("46 con barras") << QStringLiteral("/home/ana/Documentos/Sonidos/Fiestas/camp1.wav")
                                        << QStringLiteral("/ho...camp1.wav");
-        QTest::newRow("sin separador") << QString(50, QLatin1Char('a')) << QStringLiteral("aaa...") + QString(50, QLatin1Char('a'));
+        QTest::newRow("sin separador")
+            << QString(50, QLatin1Char('a')) << QStringLiteral("aaa...") + QString(50, QLatin1Char('a'));
     }
     void rutasLargas()
     {

@@ -26,7 +26,8 @@ class TestOpcFecha : public QObject
     {
         QList<int> dias;
         for (int i = 0; i < 31; ++i) {
-            if (fecha.OptDia[static_cast<size_t>(i)]->isEnabled() && !fecha.OptDia[static_cast<size_t>(i)]->isHidden())
+            if (fecha.OptDia[static_cast<size_t>(i)]->isEnabled() &&
+                !fecha.OptDia[static_cast<size_t>(i)]->isHidden())
                 dias << i + 1;
         }
         return dias;
@@ -57,7 +58,7 @@ private slots:
         QCOMPARE(fecha.CmbAnno->count(), 51);
         QCOMPARE(fecha.CmbAnno->itemText(0), QStringLiteral("2026"));
         QCOMPARE(fecha.CmbAnno->itemText(50), QStringLiteral("2076"));
-        const QStringList meses{"Enero", "Febrero", "Marzo",   "Abril",   "Mayo",      "Junio",
+        const QStringList meses{"Enero", "Febrero", "Marzo",      "Abril",   "Mayo",      "Junio",
                                 "Julio", "Agosto",  "Septiembre", "Octubre", "Noviembre", "Diciembre"};
         QCOMPARE(fecha.CmbMes->count(), 12);
         for (int i = 0; i < 12; ++i) {
@@ -144,9 +145,10 @@ private slots:
         FixtureOpciones f;
         f.carpeta.EscribirIni("[Datos]\r\nFecha=10/01/2025\r\nAviso=1\r\n");
         FrmOpc &d = f.Abrir();
-        const QString esperado = QStringLiteral("informacion Fecha obsoleta.|La fecha seleccionada (") +
-                                 QLocale().toString(QDate(2025, 1, 10), QLocale::ShortFormat) +
-                                 QStringLiteral(") para el último\nevento es muy antigua. Se reinicirá a la fecha actual.");
+        const QString esperado =
+            QStringLiteral("informacion Fecha obsoleta.|La fecha seleccionada (") +
+            QLocale().toString(QDate(2025, 1, 10), QLocale::ShortFormat) +
+            QStringLiteral(") para el último\nevento es muy antigua. Se reinicirá a la fecha actual.");
         QCOMPARE(f.plataforma.llamadas, QStringList{esperado});
         // Written at once, before any save.
         QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Datos]\r\nFecha=Ninguna\r\nAviso=1\r\n"));
