@@ -41,10 +41,6 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
     familia_ = new QFontComboBox(this);
     familia_->setObjectName(QStringLiteral("familia"));
     familia_->setCurrentFont(fuente);
-    // A family the system lacks (MS Sans Serif on Linux) still keeps its own name.
-    if (familia_->currentFont().family() != fuente.family()) {
-        familia_->setEditText(fuente.family());
-    }
 
     tamano_ = new QDoubleSpinBox(this);
     tamano_->setObjectName(QStringLiteral("tamano"));
@@ -106,8 +102,10 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
     columna->addWidget(muestra_, 1);
     columna->addWidget(botones);
 
-    connect(familia_, &QFontComboBox::currentFontChanged, this, &DlgFuenteColor::ActualizarMuestra);
-    connect(familia_, &QComboBox::editTextChanged, this, &DlgFuenteColor::ActualizarMuestra);
+    connect(familia_, &QComboBox::currentTextChanged, this, [this] {
+        familiaElegida_ = true;
+        ActualizarMuestra();
+    });
     connect(tamano_, &QDoubleSpinBox::valueChanged, this, &DlgFuenteColor::ActualizarMuestra);
     for (QCheckBox *estilo : {negrita_, cursiva_, subrayada_, tachada_})
         connect(estilo, &QCheckBox::toggled, this, &DlgFuenteColor::ActualizarMuestra);
@@ -119,7 +117,10 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
 QFont DlgFuenteColor::Fuente() const
 {
     QFont fuente = base_;
-    fuente.setFamily(familia_->currentText());
+    // A family the system lacks (MS Sans Serif on Linux) keeps its own name until the user
+    // picks another one.
+    if (familiaElegida_)
+        fuente.setFamily(familia_->currentText());
     fuente.setPointSizeF(tamano_->value());
     fuente.setBold(negrita_->isChecked());
     fuente.setItalic(cursiva_->isChecked());

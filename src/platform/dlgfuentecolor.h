@@ -35,4 +35,5 @@ private:
     QLabel *muestra_;
     QColor color_;
     QFont base_;
+    bool familiaElegida_ = false;
 };

@@ -49,6 +49,11 @@ void BotonImagen::paintEvent(QPaintEvent *)
         pintor.drawPixmap(destino, imagen_, QRectF(imagen_.rect()));
     } else if (dibujo_->isValid()) {
         dibujo_->render(&pintor, area);
+    } else {
+        // An empty slot still shows where a picture would go.
+        pintor.setPen(QPen(QColor(255, 255, 255, 140), 1.5, Qt::DashLine));
+        pintor.setBrush(QColor(255, 255, 255, 25));
+        pintor.drawRoundedRect(area.adjusted(4, 4, -4, -4), 6, 6);
     }
     DibujarMarco(pintor);
 }

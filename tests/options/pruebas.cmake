@@ -7,3 +7,4 @@ dexo_prueba(test_opcapariencia ENLACES dexo_options dexo_recursos
             FUENTES options/test_opcapariencia.cpp options/fixture_opciones.h)
 dexo_prueba(test_opcguardar ENLACES dexo_countdown dexo_recursos
             FUENTES options/test_opcguardar.cpp options/fixture_opciones.h)
+dexo_prueba(test_dlgfuentecolor ENLACES dexo_platform FUENTES options/test_dlgfuentecolor.cpp)
