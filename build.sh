@@ -39,7 +39,7 @@ ejecutar() {
 
 probar() {
     paso "Checking Debian packages"
-    instalar_faltantes "${paquetes_comunes[@]}"
+    instalar_faltantes "${paquetes_comunes[@]}" desktop-file-utils
     paso "Configuring (dev preset: Debug, -Werror, AddressSanitizer, UndefinedBehaviorSanitizer)"
     cmake --preset dev >/dev/null
     paso "Building"

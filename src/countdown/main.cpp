@@ -7,12 +7,16 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dexo"));
     QApplication::setApplicationVersion(QStringLiteral(DEXO_VERSION_TEXTO));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/countdown/dexo.svg")));
+    // The Wayland app id names the menu entry Dexo.desktop, as the X11 window class (the name) does.
+    QGuiApplication::setDesktopFileName(QStringLiteral("Dexo"));
     // The about and message windows close on their own; only the main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -4,6 +4,7 @@
 #include "botonimagen.h"
 #include "claves.h"
 #include "colorbgr.h"
+#include "idiomas.h"
 #include "lectorajustes.h"
 #include "modgral.h"
 #include "panelaviso.h"
@@ -209,8 +210,8 @@ void FrmOpc::CargarOpciones()
 {
     const AjustesLeidos ajustes = LeerAjustes(gral_.ArchivoIni);
 
-    const QString espanol = QStringLiteral("Español");
-    PonerTitulo(titulos_[15], NombreIdiomaValido(ajustes.idioma) ? ajustes.idioma : espanol);
+    const QString espanol = QString::fromUtf16(Idioma::kEspanol);
+    PonerTitulo(titulos_[15], Idioma::EsNombreValido(ajustes.idioma) ? ajustes.idioma : espanol);
     gral_.NombreIdioma = titulos_[15].texto->text();
 
     // A hand-edited level outside 1 to 10 is clamped, so the main window never disappears.

@@ -89,6 +89,3 @@ private:
     std::array<BotonImagen *, 6> ImgIdioma_{};
     std::map<int, Titulo> titulos_;
 };
-
-// A language name is a bare file name: no folder, no drive, no way out of the program folder.
-bool NombreIdiomaValido(const QString &nombre);

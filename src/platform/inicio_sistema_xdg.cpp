@@ -48,6 +48,7 @@ bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, Q
                                                 "Type=Application\n"
                                                 "Name=%1\n"
                                                 "Comment=Cuenta atrás de días\n"
+                                                "Icon=dexo\n"
                                                 "Exec=%2\n"
                                                 "Path=%3\n"
                                                 "Terminal=false\n"

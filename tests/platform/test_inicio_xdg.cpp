@@ -39,6 +39,8 @@ private slots:
         const QByteArray contenido = archivo.readAll();
         QVERIFY(contenido.startsWith("[Desktop Entry]\n"));
         QVERIFY(contenido.contains("\nType=Application\n"));
+        // The icon that the menu entries install under the same name.
+        QVERIFY(contenido.contains("\nIcon=dexo\n"));
 
         // Writing again replaces the entry; removing it twice is fine.
         QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/home/ana/mis cosas/Dexo"), &error));

@@ -1,3 +1,7 @@
 dexo_prueba(test_perfil ENLACES dexo_shared FUENTES shared/test_perfil.cpp)
 dexo_prueba(test_codificacion ENLACES dexo_shared FUENTES shared/test_codificacion.cpp)
 dexo_prueba(test_valores ENLACES dexo_shared FUENTES shared/test_valores.cpp)
+dexo_prueba(test_idiomas ENLACES dexo_shared FUENTES shared/test_idiomas.cpp)
+target_compile_definitions(test_idiomas PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas"
+                           DEXO_CARPETA_PROGRAMA="${DEXO_CARPETA_PROGRAMA}")
+add_dependencies(test_idiomas dexo_carpeta_programa)
