@@ -46,9 +46,18 @@ int TopeIcono(int indice)
 void TextoEvento::focusInEvent(QFocusEvent *evento)
 {
     QLineEdit::focusInEvent(evento);
-    // After the line edit's own handling, which may place the cursor; a timer would come too late
-    // for a test and too early for nothing.
     selectAll();
+    // A click that brings the focus would place the cursor on release: keep the whole text
+    // selected, unless the user drags out a selection of their own.
+    seleccionarAlSoltar_ = evento->reason() == Qt::MouseFocusReason;
+}
+
+void TextoEvento::mouseReleaseEvent(QMouseEvent *evento)
+{
+    QLineEdit::mouseReleaseEvent(evento);
+    if (seleccionarAlSoltar_ && !hasSelectedText())
+        selectAll();
+    seleccionarAlSoltar_ = false;
 }
 
 void TextoEvento::mouseDoubleClickEvent(QMouseEvent *evento)

@@ -28,7 +28,11 @@ public:
 protected:
     void focusInEvent(QFocusEvent *evento) override;
     void mouseDoubleClickEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;
+
+private:
+    bool seleccionarAlSoltar_ = false;
 };
 
 // The notice panel: the three choices (message, sound, file), the icon of the message, the event's
