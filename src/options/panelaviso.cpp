@@ -261,6 +261,12 @@ bool PanelAviso::CargarImagenPropia(const QString &ruta, QString *error)
 {
     QImageReader lector(ruta);
     lector.setAutoTransform(true);
+    // Decoded at the size it is shown (twice, for fine screens): a photo of many megapixels
+    // would otherwise be held whole for a 48-pixel slot.
+    const QSize lado = ImgIcono[kIconoPropio]->size() * 2;
+    if (const QSize original = lector.size();
+        original.isValid() && (original.width() > lado.width() || original.height() > lado.height()))
+        lector.setScaledSize(original.scaled(lado, Qt::KeepAspectRatio));
     const QImage imagen = lector.read();
     if (imagen.isNull()) {
         ImgIcono[kIconoPropio]->PonerImagen(QPixmap());
