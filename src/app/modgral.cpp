@@ -94,3 +94,8 @@ void ModGral::AbrirWeb(int indice)
 {
     plataforma.AbrirUrl(QUrl(QStringLiteral("https://") + HostWeb(indice)));
 }
+
+QString ModGral::ProgramaTradel() const
+{
+    return RutaPrograma + QStringLiteral("Tradel" DEXO_SUFIJO_EJECUTABLE);
+}

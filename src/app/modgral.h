@@ -44,6 +44,8 @@ public:
     // The two web pages of the maker (0 home, 1 documentation), opened over https.
     static QString HostWeb(int indice);
     void AbrirWeb(int indice);
+    // The language editor of the program folder, with the platform's executable suffix.
+    QString ProgramaTradel() const;
 
     Plataforma &plataforma;
     const Reloj &reloj;

@@ -124,6 +124,7 @@ void FrmMain::ConectarMenu()
     connect(mnuMenu_->mnuAyuda, &QAction::triggered, this, &FrmMain::mnuAyuda_Click);
     connect(mnuMenu_->mnuInfo, &QAction::triggered, this, &FrmMain::mnuInfo_Click);
     connect(mnuMenu_->mnuCerrar, &QAction::triggered, this, &FrmMain::mnuCerrar_Click);
+    ConectarMenuIdioma();
 }
 
 void FrmMain::Iniciar()
@@ -206,14 +207,6 @@ void FrmMain::AplicarFuente(const AjustesLeidos &ajustes)
     QPalette paleta = LblDias_->palette();
     paleta.setColor(QPalette::WindowText, ColorDesdeBgr(leida.color));
     LblDias_->setPalette(paleta);
-}
-
-void FrmMain::AplicarIdioma()
-{
-    for (int n = 1; n <= 5; ++n)
-        mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(MenuPrincipal::kIdiomas[n - 1]) ==
-                                           gral_.NombreIdioma);
-    mnuMenu_->mnuIdiomaSel->setText(TextoLiteralMenu(QStringLiteral(".: ") + gral_.NombreIdioma + QStringLiteral(" :.")));
 }
 
 void FrmMain::ActualizarDias()

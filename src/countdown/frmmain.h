@@ -1,11 +1,14 @@
 #pragma once
 
 #include "arrastre.h"
+#include "claves_idioma.h"
 #include "conteo.h"
 
 #include <QDate>
 #include <QPointer>
 #include <QWidget>
+
+#include <array>
 
 struct AjustesLeidos;
 class FrmInfo;
@@ -47,6 +50,10 @@ public:
     void mnuAyuda_Click();
     void mnuInfo_Click();
     void mnuCerrar_Click();
+    // Language commands: a built-in language (1 to 5); open any language file (0) or start the
+    // language editor (1).
+    void mnuIdioma_Click(int n);
+    void mnuTradel_Click(int indice);
 
     QDate FechaHoy() const { return fechaHoy_; }
     MenuPrincipal *Menu() const { return mnuMenu_; }
@@ -71,6 +78,11 @@ protected:
 
 private:
     void ConectarMenu();
+    void ConectarMenuIdioma();
+    // The control that [Menu] key k labels: its text, and the text shown for a language value.
+    QString TextoMenu(int clave) const;
+    void PonerTextoMenu(int clave, const QString &valor);
+    void AbrirIdioma();
     void AplicarFuente(const AjustesLeidos &ajustes);
     void AplicarFecha();
     void DisponerVentana();
@@ -91,4 +103,7 @@ private:
     Disposicion disposicion_;
     ArrastreVentana arrastre_{this};
     bool cerrado_ = false;
+    // The menu's own Spanish texts, kept for the case where even Español.dxl has no texts.
+    std::array<QString, Idioma::kNumClavesMenu> textosPropios_;
+    bool respaldoEnCurso_ = false;
 };

@@ -1,5 +1,6 @@
 #include "menuprincipal.h"
 
+#include "claves_idioma.h"
 #include "modgral.h"
 
 namespace {
@@ -45,7 +46,7 @@ MenuPrincipal::MenuPrincipal(QWidget *padre) : QMenu(QStringLiteral("Menu"), pad
     mnuSelIdioma->setObjectName(QStringLiteral("mnuSelIdioma"));
     mnuSelIdioma->menuAction()->setObjectName(QStringLiteral("mnuSelIdiomaAccion"));
     for (int n = 1; n <= 5; ++n) {
-        mnuIdioma[n] = Marca(mnuSelIdioma, "mnuIdioma", QString::fromUtf16(kIdiomas[n - 1]));
+        mnuIdioma[n] = Marca(mnuSelIdioma, "mnuIdioma", QString::fromUtf16(Idioma::kIdiomas[n - 1]));
         mnuIdioma[n]->setObjectName(QStringLiteral("mnuIdioma%1").arg(n));
     }
     mnuSelIdioma->addSeparator();

@@ -26,9 +26,6 @@ public:
     QAction *mnuAyuda;
     QAction *mnuInfo;
     QAction *mnuCerrar;
-
-    static constexpr std::array<const char16_t *, 5> kIdiomas = {u"Español", u"English", u"Italiano",
-                                                                 u"Français", u"Português"};
 };
 
 // Menu captions show text literally: an ampersand is not a mnemonic marker.

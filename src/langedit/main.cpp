@@ -1,4 +1,6 @@
-#include "frmtradel.h"
+#include "frmmain.h"
+#include "instancia_unica.h"
+#include "plataforma_qt.h"
 #include "version.h"
 
 #include <QApplication>
@@ -12,7 +14,16 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/programa/tradel.svg")));
     // The Wayland app id names the menu entry Tradel.desktop, as the X11 window class (the name) does.
     QGuiApplication::setDesktopFileName(QStringLiteral("Tradel"));
-    FrmTradel ventana;
+
+    // One editor per program folder; it runs beside Dexo, whose lock has another name.
+    const QString carpeta = QCoreApplication::applicationDirPath();
+    const InstanciaUnica instancia(QStringLiteral("Tradel"), carpeta);
+    if (!instancia.EsLaPrimera())
+        return 0;
+
+    PlataformaQt plataforma;
+    FrmMain ventana(plataforma, carpeta);
+    ventana.Form_Load();
     ventana.show();
     return app.exec();
 }

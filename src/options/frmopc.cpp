@@ -77,6 +77,9 @@ FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gr
     });
 
     CrearPanelOpciones();
+    // On the dark blue of the panels the focus ring is drawn in light amber.
+    for (BotonImagen *boton : findChildren<BotonImagen *>())
+        boton->PonerColorFoco(QColor(255, 214, 90));
 
     auto *guardar = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(guardar, &QShortcut::activated, this, [this] {
@@ -254,8 +257,8 @@ void FrmOpc::CargarFecha(const QString &guardada)
         fecha = Valores::Fecha(guardada);
 
     if (fecha && fecha->year() < hoy_.year()) {
-        gral_.plataforma.Mensaje(
-            this, Plataforma::IconoMensaje::Informacion, QStringLiteral("Fecha obsoleta."),
+        gral_.plataforma.Informar(
+            this, QStringLiteral("Fecha obsoleta."),
             QStringLiteral("La fecha seleccionada (") + QLocale().toString(*fecha, QLocale::ShortFormat) +
                 QStringLiteral(") para el último\nevento es muy antigua. Se reinicirá a la "
                                "fecha actual."));

@@ -292,8 +292,7 @@ void PanelAviso::ImgSelec_Click(int indice)
         ImgIcono_Click(kIconoPropio);
         QString error;
         if (!CargarImagenPropia(ruta, &error))
-            gral_.plataforma.Mensaje(this, Plataforma::IconoMensaje::Critico, QStringLiteral(".: Marbeo :."),
-                                     error);
+            gral_.plataforma.AvisarError(this, QStringLiteral(".: Marbeo :."), error);
         break;
     }
     case 1:

@@ -33,7 +33,9 @@ public:
     virtual bool GrabarInicioSistema(const QString &nombre, const QString &programa, QString *error) = 0;
     virtual bool BorrarInicioSistema(const QString &nombre) = 0;
 
-    // Common dialogs. An empty path or nullopt means the user cancelled.
+    // Common dialogs. An empty path or nullopt means the user cancelled. A filter is written as
+    // the common dialog writes it: description and patterns separated by "|", pairs joined by "|",
+    // patterns of one pair by ";" ("Idioma (DXL)|*.dxl", "Imagen|*.jpg;*.gif").
     virtual QString ElegirArchivoAbrir(QWidget *padre, const QString &titulo, const QString &carpeta,
                                        const QString &filtro) = 0;
     virtual QString ElegirArchivoGuardar(QWidget *padre, const QString &titulo, const QString &carpeta,
@@ -47,8 +49,14 @@ public:
     // Message boxes.
     virtual void Avisar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
     virtual bool Preguntar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
-    enum class IconoMensaje { Informacion, Critico };
-    virtual void Mensaje(QWidget *padre, IconoMensaje icono, const QString &titulo, const QString &texto) = 0;
+    // A failure that stopped what the user asked for, with the critical icon.
+    virtual void AvisarError(QWidget *padre, const QString &titulo, const QString &texto) = 0;
+    // Unsaved work: save it, throw it away, or go back to it (also Escape and closing the box).
+    enum class RespuestaGuardar { Guardar, Descartar, Volver };
+    virtual RespuestaGuardar PreguntarGuardar(QWidget *padre, const QString &titulo,
+                                              const QString &texto) = 0;
+    // A notice with the information icon.
+    virtual void Informar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
 
     // Calls alTerminar once when the user's session ends or the process is asked to stop
     // (SIGTERM, SIGINT, SIGHUP), so that the program can close the way the user would.

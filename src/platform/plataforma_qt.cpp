@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSessionManager>
 
 #include <memory>
@@ -26,7 +27,8 @@ void PlataformaQt::ReproducirWav(const QString &archivo)
     if (!sonidoIntentado_) {
         sonidoIntentado_ = true;
         moduloSonido_.setFileName(QCoreApplication::applicationDirPath() + QStringLiteral("/dexo_sonido"));
-        if (auto crear = reinterpret_cast<FuncionCrearReproductor>(moduloSonido_.resolve(kFuncionCrearReproductor)))
+        if (auto crear =
+                reinterpret_cast<FuncionCrearReproductor>(moduloSonido_.resolve(kFuncionCrearReproductor)))
             reproductor_.reset(crear());
     }
     if (reproductor_)
@@ -88,7 +90,10 @@ QString PlataformaQt::ElegirArchivoAbrir(QWidget *padre, const QString &titulo, 
 QString PlataformaQt::ElegirArchivoGuardar(QWidget *padre, const QString &titulo, const QString &carpeta,
                                            const QString &filtro)
 {
-    return QFileDialog::getSaveFileName(padre, titulo, carpeta, filtro);
+    // Saving into an existing language file replaces its texts key by key; the programs ask no
+    // question for it.
+    return QFileDialog::getSaveFileName(padre, titulo, carpeta, FiltroQt(filtro), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 std::optional<QColor> PlataformaQt::ElegirColor(QWidget *padre, const QColor &inicial)
@@ -117,12 +122,9 @@ std::optional<std::pair<QFont, QColor>> PlataformaQt::ElegirFuenteYColor(QWidget
     return std::pair(dialogo.Fuente(), dialogo.Color());
 }
 
-void PlataformaQt::Mensaje(QWidget *padre, IconoMensaje icono, const QString &titulo, const QString &texto)
+void PlataformaQt::Informar(QWidget *padre, const QString &titulo, const QString &texto)
 {
-    if (icono == IconoMensaje::Critico)
-        QMessageBox::critical(padre, titulo, texto);
-    else
-        QMessageBox::information(padre, titulo, texto);
+    QMessageBox::information(padre, titulo, texto);
 }
 
 void PlataformaQt::Avisar(QWidget *padre, const QString &titulo, const QString &texto)
@@ -134,6 +136,28 @@ bool PlataformaQt::Preguntar(QWidget *padre, const QString &titulo, const QStrin
 {
     return QMessageBox::question(padre, titulo, texto, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+void PlataformaQt::AvisarError(QWidget *padre, const QString &titulo, const QString &texto)
+{
+    QMessageBox::critical(padre, titulo, texto);
+}
+
+Plataforma::RespuestaGuardar PlataformaQt::PreguntarGuardar(QWidget *padre, const QString &titulo,
+                                                            const QString &texto)
+{
+    QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::NoButton, padre);
+    QPushButton *guardar = caja.addButton(QStringLiteral("Guardar"), QMessageBox::AcceptRole);
+    QPushButton *descartar = caja.addButton(QStringLiteral("No guardar"), QMessageBox::DestructiveRole);
+    QPushButton *volver = caja.addButton(QStringLiteral("Volver"), QMessageBox::RejectRole);
+    caja.setDefaultButton(guardar);
+    caja.setEscapeButton(volver);
+    caja.exec();
+    if (caja.clickedButton() == guardar)
+        return RespuestaGuardar::Guardar;
+    if (caja.clickedButton() == descartar)
+        return RespuestaGuardar::Descartar;
+    return RespuestaGuardar::Volver;
 }
 
 void PlataformaQt::VigilarTerminacion(std::function<void()> alTerminar)

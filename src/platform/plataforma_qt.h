@@ -31,7 +31,9 @@ public:
                                                                const QColor &color) override;
     void Avisar(QWidget *padre, const QString &titulo, const QString &texto) override;
     bool Preguntar(QWidget *padre, const QString &titulo, const QString &texto) override;
-    void Mensaje(QWidget *padre, IconoMensaje icono, const QString &titulo, const QString &texto) override;
+    void AvisarError(QWidget *padre, const QString &titulo, const QString &texto) override;
+    RespuestaGuardar PreguntarGuardar(QWidget *padre, const QString &titulo, const QString &texto) override;
+    void Informar(QWidget *padre, const QString &titulo, const QString &texto) override;
     void VigilarTerminacion(std::function<void()> alTerminar) override;
 
 private:

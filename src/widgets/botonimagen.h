@@ -5,20 +5,26 @@
 
 class QSvgRenderer;
 
-// A button that is only a picture: an SVG drawn at the screen's pixel ratio, or a pixmap the
-// program loaded. It takes the focus with Tab and clicks with Space or Enter; the focus and the
-// hovering pointer draw a soft frame, since the picture alone shows neither.
+// A button that is a picture: drawn from SVG, crisp at any scale, or a pixmap the program loaded.
+// It takes the focus with Tab and is pressed with the mouse, Space or Enter; a disabled button is
+// drawn faded, and an empty one shows a dashed frame where its picture would go. A small mark in
+// its corner can call attention to what lies behind it.
 class BotonImagen : public QAbstractButton
 {
     Q_OBJECT
 
 public:
-    BotonImagen(const QString &recursoSvg, QSize tamano, QWidget *padre = nullptr);
+    BotonImagen(const QString &recurso, QSize tamano, QWidget *padre = nullptr);
 
     void PonerSvg(const QString &recurso);
     // A loaded picture, drawn scaled into the button; a null pixmap leaves the button empty.
     void PonerImagen(const QPixmap &imagen);
     bool Vacio() const;
+
+    void PonerSenal(bool senal);
+    bool Senal() const { return senal_; }
+    // The focus ring must stand out from the window behind the button.
+    void PonerColorFoco(const QColor &color);
 
     QSize sizeHint() const override { return tamano_; }
 
@@ -26,14 +32,16 @@ protected:
     void paintEvent(QPaintEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;
 
-    void DibujarMarco(QPainter &pintor) const;
+private:
     QSvgRenderer *dibujo_;
     QPixmap imagen_;
     QSize tamano_;
+    QColor colorFoco_;
+    bool senal_ = false;
 };
 
-// A check box drawn with two pictures, ticked and empty; the caption lies beside it as a label of
-// its own, so its text is given as the accessible name.
+// A check box drawn with two pictures, ticked and empty. Its caption lies beside it as a label of
+// its own, so the caption's text is given as the accessible name.
 class CasillaImagen : public BotonImagen
 {
     Q_OBJECT

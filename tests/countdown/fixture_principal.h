@@ -6,11 +6,13 @@
 #include "plataforma_falsa.h"
 #include "reloj_fijo.h"
 
+#include <memory>
 #include <QApplication>
 #include <QEvent>
-#include <memory>
+#include <QFile>
 
-// A main window over a temporary program folder, a fake platform and a fixed clock. The opening
+// A main window over a temporary program folder, a fake platform and a fixed clock. The folder
+// holds the shipped Español.dxl, as an installed program folder does. The opening
 // of the notice message window is written into the fake's call list ("mensaje"), so a test sees
 // it in order with the sounds and files.
 class FixturePrincipal : public QObject
@@ -19,6 +21,7 @@ public:
     explicit FixturePrincipal(QDate hoy = QDate(2026, 12, 7)) : reloj(hoy), gral(plataforma, reloj)
     {
         gral.IniciarRutas(carpeta.Ruta());
+        PonerIdioma(QStringLiteral("Español"));
         qApp->installEventFilter(this);
     }
     ~FixturePrincipal() override { qApp->removeEventFilter(this); }
@@ -28,6 +31,14 @@ public:
         ventana = std::make_unique<FrmMain>(gral);
         ventana->Iniciar();
         return *ventana;
+    }
+
+    // Copies a shipped language file into the program folder.
+    void PonerIdioma(const QString &nombre)
+    {
+        QFile archivo(QStringLiteral(DEXO_IDIOMAS_FUENTE "/") + nombre + QStringLiteral(".dxl"));
+        if (archivo.open(QIODevice::ReadOnly))
+            carpeta.Escribir(nombre + QStringLiteral(".dxl"), archivo.readAll());
     }
 
     bool eventFilter(QObject *objeto, QEvent *evento) override

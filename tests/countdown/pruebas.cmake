@@ -3,8 +3,15 @@ dexo_prueba(test_frmmain ENLACES dexo_countdown dexo_recursos
             FUENTES countdown/test_frmmain.cpp countdown/fixture_principal.h)
 dexo_prueba(test_menu ENLACES dexo_countdown dexo_recursos
             FUENTES countdown/test_menu.cpp countdown/fixture_principal.h)
+dexo_prueba(test_menu_idioma ENLACES dexo_countdown dexo_recursos
+            FUENTES countdown/test_menu_idioma.cpp countdown/fixture_principal.h)
+# The fixture lays the shipped language files into its program folder.
+foreach(prueba test_frmmain test_menu test_menu_idioma)
+    target_compile_definitions(${prueba} PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
+endforeach()
 if(UNIX)
     dexo_prueba(test_procesos ENLACES dexo_shared FUENTES countdown/test_procesos.cpp)
-    target_compile_definitions(test_procesos PRIVATE DEXO_EJECUTABLE="$<TARGET_FILE:Dexo>")
+    target_compile_definitions(test_procesos PRIVATE DEXO_EJECUTABLE="$<TARGET_FILE:Dexo>"
+                               DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
     add_dependencies(test_procesos Dexo)
 endif()

@@ -42,6 +42,9 @@ private slots:
     {
         QVERIFY(QFile::copy(QStringLiteral(DEXO_EJECUTABLE), Programa()));
         QVERIFY(QFile::setPermissions(Programa(), QFile::permissions(QStringLiteral(DEXO_EJECUTABLE))));
+        // As installed, with its language: the first start then writes nothing but the on-top switch.
+        QVERIFY(QFile::copy(QStringLiteral(DEXO_IDIOMAS_FUENTE "/Español.dxl"),
+                            carpeta_.Archivo(QStringLiteral("Español.dxl"))));
     }
 
     void sinRutaDeBibliotecasVacia()

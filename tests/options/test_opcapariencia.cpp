@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -324,6 +325,31 @@ private slots:
         QCOMPARE(d.LblTitulo(15)->text(), QStringLiteral("Español"));
         QCOMPARE(f.gral.NombreIdioma, QStringLiteral("Español"));
         QCOMPARE(d.LblTitulo(0)->text(), QStringLiteral(".: OPCIONES :."));
+    }
+
+    void idiomasIncluidosCaben_data()
+    {
+        QTest::addColumn<QString>("idioma");
+        for (const char *idioma : {"Español", "English", "Italiano", "Français", "Português"})
+            QTest::newRow(idioma) << QString::fromUtf8(idioma);
+    }
+    void idiomasIncluidosCaben()
+    {
+        QFETCH(QString, idioma);
+        FixtureOpciones f;
+        QFile archivo(QStringLiteral(DEXO_IDIOMAS_FUENTE "/") + idioma + QStringLiteral(".dxl"));
+        QVERIFY(archivo.open(QIODevice::ReadOnly));
+        f.carpeta.Escribir(idioma + QStringLiteral(".dxl"), archivo.readAll());
+        f.carpeta.EscribirIni(("[Opciones]\r\nIdioma=" + idioma + "\r\n").toLatin1());
+        FrmOpc &d = f.Abrir();
+        QCOMPARE(d.LblTitulo(15)->text(), idioma);
+        QVERIFY(d.LblTitulo(1)->text() != QStringLiteral("?"));
+        // Every caption fits its box, wrapped where it must be.
+        for (int i = 0; i <= 14; ++i) {
+            QLabel *etiqueta = d.LblTitulo(i);
+            QVERIFY2(etiqueta->heightForWidth(etiqueta->width()) <= etiqueta->height(),
+                     qPrintable(etiqueta->text()));
+        }
     }
 
     void valoresEnterosYTextosLargos()

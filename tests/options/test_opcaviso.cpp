@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(f.gral.IconoAviso, QStringLiteral("03") + foto);
         QVERIFY(!aviso.ImgIcono[12]->Vacio());
         QCOMPARE(aviso.ImgSelected->pos(), marcador(3));
-        QVERIFY(f.plataforma.Llamadas("critico").isEmpty());
+        QVERIFY(f.plataforma.Llamadas("error").isEmpty());
     }
 
     void imagenQueNoSeCarga()
@@ -172,9 +172,9 @@ private slots:
         aviso.ImgIcono_Click(2);
         f.plataforma.archivos << falsa;
         aviso.ImgSelec_Click(0);
-        const QStringList mensajes = f.plataforma.Llamadas("critico");
+        const QStringList mensajes = f.plataforma.Llamadas("error");
         QCOMPARE(mensajes.size(), 1);
-        QVERIFY2(mensajes.first().startsWith(QStringLiteral("critico .: Marbeo :.|481 - ")),
+        QVERIFY2(mensajes.first().startsWith(QStringLiteral("error .: Marbeo :. :: 481 - ")),
                  qPrintable(mensajes.first()));
         // What was set before the failing step stays.
         QCOMPARE(f.gral.IconoAviso, QStringLiteral("12") + falsa);

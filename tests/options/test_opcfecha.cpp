@@ -146,7 +146,7 @@ private slots:
         f.carpeta.EscribirIni("[Datos]\r\nFecha=10/01/2025\r\nAviso=1\r\n");
         FrmOpc &d = f.Abrir();
         const QString esperado =
-            QStringLiteral("informacion Fecha obsoleta.|La fecha seleccionada (") +
+            QStringLiteral("informacion Fecha obsoleta. :: La fecha seleccionada (") +
             QLocale().toString(QDate(2025, 1, 10), QLocale::ShortFormat) +
             QStringLiteral(") para el último\nevento es muy antigua. Se reinicirá a la fecha actual.");
         QCOMPARE(f.plataforma.llamadas, QStringList{esperado});

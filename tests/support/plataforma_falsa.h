@@ -38,14 +38,20 @@ public:
         Anotar(QStringLiteral("borrar-inicio ") + nombre);
         return true;
     }
-    QString ElegirArchivoAbrir(QWidget *, const QString &titulo, const QString &, const QString &) override
+    QString ElegirArchivoAbrir(QWidget *, const QString &titulo, const QString &carpeta,
+                               const QString &filtro) override
     {
         Anotar(QStringLiteral("dialogo-abrir ") + titulo);
+        ultimaCarpeta = carpeta;
+        ultimoFiltro = filtro;
         return archivos.isEmpty() ? QString() : archivos.dequeue();
     }
-    QString ElegirArchivoGuardar(QWidget *, const QString &titulo, const QString &, const QString &) override
+    QString ElegirArchivoGuardar(QWidget *, const QString &titulo, const QString &carpeta,
+                                 const QString &filtro) override
     {
         Anotar(QStringLiteral("dialogo-guardar ") + titulo);
+        ultimaCarpeta = carpeta;
+        ultimoFiltro = filtro;
         return archivos.isEmpty() ? QString() : archivos.dequeue();
     }
     std::optional<QColor> ElegirColor(QWidget *, const QColor &) override
@@ -64,11 +70,9 @@ public:
         return fuentesYColores.isEmpty() ? std::nullopt
                                          : std::optional<std::pair<QFont, QColor>>(fuentesYColores.dequeue());
     }
-    void Mensaje(QWidget *, IconoMensaje icono, const QString &titulo, const QString &texto) override
+    void Informar(QWidget *, const QString &titulo, const QString &texto) override
     {
-        const bool critico = icono == IconoMensaje::Critico;
-        Anotar(QStringLiteral("%1 %2|%3").arg(critico ? QStringLiteral("critico") : QStringLiteral("informacion"),
-                                             titulo, texto));
+        Anotar(QStringLiteral("informacion %1 :: %2").arg(titulo, texto));
     }
     void Avisar(QWidget *, const QString &, const QString &texto) override
     {
@@ -78,6 +82,16 @@ public:
     {
         Anotar(QStringLiteral("pregunta ") + texto);
         return respuestas.isEmpty() ? false : respuestas.dequeue();
+    }
+    void AvisarError(QWidget *, const QString &titulo, const QString &texto) override
+    {
+        Anotar(QStringLiteral("error %1 :: %2").arg(titulo, texto));
+    }
+    // Unanswered, the question goes back to the work: nothing is lost.
+    RespuestaGuardar PreguntarGuardar(QWidget *, const QString &, const QString &texto) override
+    {
+        Anotar(QStringLiteral("pregunta-guardar ") + texto);
+        return respuestasGuardar.isEmpty() ? RespuestaGuardar::Volver : respuestasGuardar.dequeue();
     }
     void VigilarTerminacion(std::function<void()> alTerminar) override { terminar = std::move(alTerminar); }
 
@@ -99,6 +113,9 @@ public:
     QQueue<QFont> fuentes;
     QQueue<std::pair<QFont, QColor>> fuentesYColores;
     QQueue<bool> respuestas;
+    QQueue<RespuestaGuardar> respuestasGuardar;
+    QString ultimaCarpeta; // of the last file dialog
+    QString ultimoFiltro;
     std::function<void()> terminar;
 
 private:

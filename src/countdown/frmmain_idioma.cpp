@@ -1,0 +1,196 @@
+// The main window's language: the texts of the popup menu from the current language file, and the
+// menu's language commands.
+#include "frmmain.h"
+
+#include "claves.h"
+#include "idiomas.h"
+#include "imagensvg.h"
+#include "menuprincipal.h"
+#include "modgral.h"
+#include "plataforma.h"
+#include "textoliteral.h"
+
+#include <QFileInfo>
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr int kClaveMenuSelIdioma = 3;
+constexpr int kClaveTooltipMenu = 9;
+
+QString Decorado(const QString &nombre)
+{
+    return TextoLiteralMenu(QStringLiteral(".: ") + nombre + QStringLiteral(" :."));
+}
+
+QString Espanol()
+{
+    return QString::fromUtf16(Idioma::kEspanol);
+}
+
+} // namespace
+
+void FrmMain::ConectarMenuIdioma()
+{
+    // The design's own texts, before any language file touches them.
+    for (int clave = 0; clave < Idioma::kNumClavesMenu; ++clave)
+        textosPropios_[clave] = TextoMenu(clave);
+
+    for (int n = 1; n <= 5; ++n)
+        connect(mnuMenu_->mnuIdioma[n], &QAction::triggered, this, [this, n] { mnuIdioma_Click(n); });
+    connect(mnuMenu_->mnuTradel[0], &QAction::triggered, this, [this] { mnuTradel_Click(0); });
+    connect(mnuMenu_->mnuTradel[1], &QAction::triggered, this, [this] { mnuTradel_Click(1); });
+}
+
+QString FrmMain::TextoMenu(int clave) const
+{
+    switch (clave) {
+    case 0:
+        return mnuMenu_->mnuOpciones->text();
+    case 1:
+        return mnuMenu_->mnuVisible->text();
+    case 2:
+        return mnuMenu_->mnuInicio->text();
+    case kClaveMenuSelIdioma:
+        return mnuMenu_->mnuSelIdioma->title();
+    case 4:
+        return mnuMenu_->mnuTradel[0]->text();
+    case 5:
+        return mnuMenu_->mnuTradel[1]->text();
+    case 6:
+        return mnuMenu_->mnuEvento->text();
+    case 7:
+        return mnuMenu_->mnuAyuda->text();
+    case 8:
+        return mnuMenu_->mnuCerrar->text();
+    case kClaveTooltipMenu:
+        return ImgMenu_->toolTip();
+    default:
+        return mnuMenu_->mnuInfo->text();
+    }
+}
+
+void FrmMain::PonerTextoMenu(int clave, const QString &texto)
+{
+    if (clave == kClaveTooltipMenu) {
+        ImgMenu_->setToolTip(texto);
+        return;
+    }
+    QAction *accion = nullptr;
+    switch (clave) {
+    case 0:
+        accion = mnuMenu_->mnuOpciones;
+        break;
+    case 1:
+        accion = mnuMenu_->mnuVisible;
+        break;
+    case 2:
+        accion = mnuMenu_->mnuInicio;
+        break;
+    case kClaveMenuSelIdioma:
+        accion = mnuMenu_->mnuSelIdioma->menuAction();
+        break;
+    case 4:
+        accion = mnuMenu_->mnuTradel[0];
+        break;
+    case 5:
+        accion = mnuMenu_->mnuTradel[1];
+        break;
+    case 6:
+        accion = mnuMenu_->mnuEvento;
+        break;
+    case 7:
+        accion = mnuMenu_->mnuAyuda;
+        break;
+    case 8:
+        accion = mnuMenu_->mnuCerrar;
+        break;
+    default:
+        accion = mnuMenu_->mnuInfo;
+        break;
+    }
+    accion->setText(texto);
+}
+
+void FrmMain::AplicarIdioma()
+{
+    for (int n = 1; n <= 5; ++n)
+        mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(Idioma::kIdiomas[n - 1]) == gral_.NombreIdioma);
+    mnuMenu_->mnuIdiomaSel->setText(Decorado(gral_.NombreIdioma));
+
+    // A name that is no language gives no path, so it reads as a missing file.
+    const QString archivo = Idioma::RutaArchivo(gral_.RutaPrograma, gral_.NombreIdioma);
+    const QString primero = Idioma::LeerTexto(archivo, Idioma::kClaves[0]);
+    if (primero == QString::fromUtf16(Idioma::kFalta)) {
+        if (respaldoEnCurso_) {
+            // Even Español.dxl has no texts: the menu shows its own Spanish texts, once.
+            for (int clave = 0; clave < Idioma::kNumClavesMenu; ++clave)
+                PonerTextoMenu(clave, textosPropios_[clave]);
+            return;
+        }
+        const QScopedValueRollback respaldo(respaldoEnCurso_, true);
+        mnuIdioma_Click(1);
+        return;
+    }
+
+    for (int clave = 0; clave < Idioma::kNumClavesMenu; ++clave) {
+        const ClaveIdioma &datos = Idioma::kClaves[clave];
+        QString texto = clave == 0 ? primero : Idioma::LeerTexto(archivo, datos);
+        if (datos.puntos)
+            texto += QString::fromUtf16(Idioma::kPuntos);
+        PonerTextoMenu(clave, clave == kClaveTooltipMenu ? TooltipLiteral(texto) : TextoLiteralMenu(texto));
+    }
+}
+
+void FrmMain::mnuIdioma_Click(int n)
+{
+    for (int i = 1; i <= 5; ++i)
+        mnuMenu_->mnuIdioma[i]->setChecked(i == n);
+    const QString nombre = QString::fromUtf16(Idioma::kIdiomas[n - 1]);
+    mnuMenu_->mnuIdiomaSel->setText(Decorado(nombre));
+    gral_.NombreIdioma = nombre;
+
+    if (Idioma::Existe(gral_.RutaPrograma, nombre)) {
+        AplicarIdioma();
+    } else {
+        // No file for it: back to Español, and the menu keeps the texts it shows.
+        mnuMenu_->mnuIdioma[n]->setChecked(false);
+        mnuMenu_->mnuIdioma[1]->setChecked(true);
+        mnuMenu_->mnuIdiomaSel->setText(Decorado(Espanol()));
+        gral_.NombreIdioma = Espanol();
+    }
+    gral_.GuardarAjuste(Ajustes::Idioma, gral_.NombreIdioma, this);
+}
+
+void FrmMain::mnuTradel_Click(int indice)
+{
+    if (indice == 0) {
+        AbrirIdioma();
+        return;
+    }
+    // Only a program that is there is started; a missing editor does nothing.
+    const QString programa = gral_.ProgramaTradel();
+    if (QFileInfo(programa).isFile())
+        gral_.plataforma.IniciarPrograma(programa);
+}
+
+void FrmMain::AbrirIdioma()
+{
+    // The item's text without its "..." names the dialog, in the language shown.
+    const QString ruta = gral_.plataforma.ElegirArchivoAbrir(
+        this, mnuMenu_->mnuTradel[0]->iconText(), gral_.RutaPrograma,
+        QStringLiteral("Idioma :: Language :: Lingua :: Langue (DXL)|*.dxl"));
+    if (ruta.isEmpty())
+        return;
+    // A name too short to lose its four last characters is taken as a cancelled choice.
+    const std::optional<QString> nombre = Idioma::NombreDeArchivoElegido(ruta);
+    if (!nombre)
+        return;
+
+    // Only the name is kept: the file is looked up in the program folder.
+    gral_.NombreIdioma = *nombre;
+    gral_.GuardarAjuste(Ajustes::Idioma, gral_.NombreIdioma, this);
+    for (int n = 1; n <= 5; ++n)
+        mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(Idioma::kIdiomas[n - 1]) == gral_.NombreIdioma);
+    AplicarIdioma();
+}

@@ -1,8 +1,0 @@
-#include "frmtradel.h"
-
-FrmTradel::FrmTradel(QWidget *padre) : QWidget(padre)
-{
-    setObjectName(QStringLiteral("FrmTradel"));
-    setWindowTitle(QStringLiteral("Tradel"));
-    resize(480, 360);
-}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The editor's slots and pages, and how a text stands: what the page buttons, the tints and the
+// counter of written texts show.
+namespace Paginas {
+
+inline constexpr int kSlots = 38; // 35 used; 35 to 37 exist on the last page, hidden
+inline constexpr int kSlotsUsados = 35;
+inline constexpr int kPaginas = 4;
+
+// First slot of each page: 0, 8, 18, 28.
+int PrimerSlot(int pagina);
+int PaginaDeSlot(int slot);
+
+enum class EstadoTexto {
+    Escrito,   // ready to save
+    Falta,     // empty or "?": still to translate
+    Cambiaria, // the file would give it back otherwise (blanks at an end, enclosing quotes)
+};
+EstadoTexto Estado(const QString &texto);
+
+} // namespace Paginas
