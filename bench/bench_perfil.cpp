@@ -21,10 +21,15 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -221,7 +226,7 @@ struct Escritura
 };
 
 // One save of the options dialog: every key of Opciones, Datos and Fuente. Two sets of values
-// take turns, so every save really changes the file.
+// take turns (the single writes set A, the batch set B), so every save really changes the file.
 std::vector<Escritura> EscriturasGuardado()
 {
     using namespace Ajustes;
@@ -363,14 +368,27 @@ void MedirGuardado(const QString &carpeta, int repeticiones)
     if (!Grabar(ruta, ArchivoAjustes()))
         Fallo("could not write the settings file");
 
-    std::vector<double> lote, suelo, escritura;
+    std::vector<double> lote, suelo, escritura, conjunto;
     lote.reserve(static_cast<std::size_t>(repeticiones));
     suelo.reserve(static_cast<std::size_t>(repeticiones));
+    conjunto.reserve(static_cast<std::size_t>(repeticiones));
     qsizetype tamFinal = 0;
+
+    // Checked outside the timing; the other keys of the file must survive every save.
+    const auto comprobar = [&](bool usarA) {
+        for (const Escritura &e : escrituras) {
+            if (LeerAjuste(ruta, *e.ajuste) != (usarA ? e.valorA : e.valorB))
+                Fallo("a written setting reads back wrong");
+        }
+        if (LeerAjuste(ruta, Ajustes::Izda) != QStringLiteral("10815"))
+            Fallo("a save lost a key it did not touch");
+    };
 
     const int calentamiento = std::max(2, repeticiones / 20);
     for (int r = -calentamiento; r < repeticiones; ++r) {
-        const bool usarA = (r % 2) == 0;
+        // The single writes put set A in place of the batch's set B, and the batch puts B back,
+        // so that no write of either finds its value already stored.
+        const bool usarA = true;
         double suma = 0;
         for (const Escritura &e : escrituras) {
             const QString &valor = usarA ? e.valorA : e.valorB;
@@ -384,13 +402,22 @@ void MedirGuardado(const QString &carpeta, int repeticiones)
             if (r >= 0)
                 escritura.push_back(us);
         }
-        // Checked outside the timing; the other keys of the file must survive every save.
+        comprobar(usarA);
+
+        // The same save as one batch.
+        QList<EscrituraPerfil> loteEscrituras;
         for (const Escritura &e : escrituras) {
-            if (LeerAjuste(ruta, *e.ajuste) != (usarA ? e.valorA : e.valorB))
-                Fallo("a written setting reads back wrong");
+            loteEscrituras.append({QString::fromUtf16(e.ajuste->seccion), QString::fromUtf16(e.ajuste->clave),
+                                   usarA ? e.valorB : e.valorA});
         }
-        if (LeerAjuste(ruta, Ajustes::Izda) != QStringLiteral("10815"))
-            Fallo("a save lost a key it did not touch");
+        const auto c0 = Reloj::now();
+        const bool loteBien = EscribirPerfilLote(ruta, loteEscrituras);
+        const auto c1 = Reloj::now();
+        if (!loteBien)
+            Fallo("a batch write of the settings file failed");
+        comprobar(!usarA);
+        if (r >= 0)
+            conjunto.push_back(Microsegundos(c1 - c0));
 
         // The floor: the same final bytes, replaced atomically once, over the same file.
         const QByteArray final_ = LeerTodo(ruta);
@@ -415,8 +442,99 @@ void MedirGuardado(const QString &carpeta, int repeticiones)
     Linea("one EscribirPerfil (all keys pooled)", mEscritura, Percentil(escritura, 0.9));
     Linea(qPrintable(QStringLiteral("%1 writes (one save)").arg(escrituras.size())), mLote,
           Percentil(lote, 0.9));
+    const double mConjunto = Mediana(conjunto);
+    Linea(qPrintable(QStringLiteral("%1 writes as one EscribirPerfilLote").arg(escrituras.size())), mConjunto,
+          Percentil(conjunto, 0.9));
     std::printf("  ratio one write / floor       %6.2fx\n", mEscritura / mSuelo);
     std::printf("  ratio %zu writes / floor       %6.2fx\n", escrituras.size(), mLote / mSuelo);
+    std::printf("  ratio batch of %zu / floor     %6.2fx\n", escrituras.size(), mConjunto / mSuelo);
+}
+
+// Peak resident memory (VmHWM) in KiB, and a way to start a new peak; Linux only, 0 elsewhere.
+long KibEnStatus(const char *campo)
+{
+    QFile estado(QStringLiteral("/proc/self/status"));
+    if (!estado.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    const QByteArray prefijo = QByteArray(campo) + ':';
+    for (const QByteArray &linea : estado.readAll().split('\n')) {
+        if (linea.startsWith(prefijo))
+            return linea.mid(prefijo.size()).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+void ReiniciarPico()
+{
+    QFile limpiar(QStringLiteral("/proc/self/clear_refs"));
+    if (limpiar.open(QIODevice::WriteOnly))
+        limpiar.write("5");
+}
+
+// A large file of one repeated line, written in pieces so that the benchmark holds none of it.
+void GrabarRepetido(const QString &ruta, const QByteArray &linea, qint64 bytes)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        Fallo("could not write the large file");
+    QByteArray trozo;
+    while (trozo.size() < (1 << 20))
+        trozo += linea;
+    for (qint64 escritos = 0; escritos < bytes; escritos += trozo.size())
+        archivo.write(trozo.constData(), std::min<qint64>(trozo.size(), bytes - escritos));
+}
+
+template <typename Operacion> void MedirGrande(const char *nombre, Operacion operacion)
+{
+#if defined(__GLIBC__)
+    malloc_trim(0); // hand back what the previous step freed, so that it does not hide this peak
+#endif
+    ReiniciarPico();
+    const long antes = KibEnStatus("VmRSS");
+    const auto t0 = Reloj::now();
+    bool bien = false;
+    try {
+        bien = operacion();
+    } catch (const std::bad_alloc &) {
+        std::printf("  %-40s bad_alloc\n", nombre);
+        return;
+    }
+    const auto t1 = Reloj::now();
+    const long pico = KibEnStatus("VmHWM");
+    std::printf("  %-40s %9.1f ms   peak RSS +%7.1f MiB%s\n", nombre, Microsegundos(t1 - t0) / 1000.0,
+                static_cast<double>(pico - antes) / 1024.0, bien ? "" : "   (FAILED)");
+}
+
+// Time and memory of one read and one write of a large file: blank lines, then long comments.
+void MedirArchivoGrande(const QString &carpeta, int megas)
+{
+    const QString ruta = carpeta + QStringLiteral("/Grande.INI");
+    const qint64 bytes = static_cast<qint64>(megas) << 20;
+    const std::pair<const char *, QByteArray> tipos[] = {
+        {"blank lines (CRLF)", QByteArray("\r\n")},
+        {"200-character comment lines", "; " + QByteArray(198, 'x') + "\r\n"},
+    };
+    for (const auto &[descripcion, linea] : tipos) {
+        std::printf("\n(c) A %d MiB file of %s\n", megas, descripcion);
+        GrabarRepetido(ruta, linea, bytes);
+        MedirGrande("LeerPerfil of a missing key", [&] {
+            return LeerPerfil(ruta, QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("d")) ==
+                   QStringLiteral("d");
+        });
+        MedirGrande("EscribirPerfil of a new section", [&] {
+            return EscribirPerfil(ruta, QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"));
+        });
+        MedirGrande("EscribirPerfil of the same value", [&] {
+            return EscribirPerfil(ruta, QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"));
+        });
+        MedirGrande("EscribirPerfilLote of 18 keys", [&] {
+            QList<EscrituraPerfil> lote;
+            for (int i = 0; i < 18; ++i)
+                lote.append({QStringLiteral("s"), QStringLiteral("k%1").arg(i), QStringLiteral("v")});
+            return EscribirPerfilLote(ruta, lote);
+        });
+    }
+    QFile::remove(ruta);
 }
 
 } // namespace
@@ -443,7 +561,12 @@ int main(int argc, char *argv[])
                        "system's temporary folder). Its file system decides what a "
                        "write costs."),
         QStringLiteral("carpeta"), QDir::tempPath());
-    opciones.addOptions({lecturas, guardados, carpeta});
+    const QCommandLineOption grande(
+        QStringLiteral("grande"),
+        QStringLiteral("Instead of the timings above, time one read and one write of a large file of "
+                       "this many MiB and report the peak resident memory of each (Linux)."),
+        QStringLiteral("MiB"));
+    opciones.addOptions({lecturas, guardados, carpeta, grande});
     opciones.process(app);
 
     const int nLecturas = opciones.value(lecturas).toInt();
@@ -460,6 +583,13 @@ int main(int argc, char *argv[])
     std::printf("bench_perfil: scratch folder %s (file system %s, device %s)\n", qPrintable(temporal.path()),
                 volumen.fileSystemType().constData(), volumen.device().constData());
 
+    if (opciones.isSet(grande)) {
+        const int megas = opciones.value(grande).toInt();
+        if (megas < 1)
+            Fallo("--grande takes a whole number of MiB");
+        MedirArchivoGrande(temporal.path(), megas);
+        return 0;
+    }
     MedirLectura(temporal.path(), nLecturas);
     MedirGuardado(temporal.path(), nGuardados);
     return 0;

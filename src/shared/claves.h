@@ -51,7 +51,15 @@ inline QString LeerAjuste(const QString &archivo, const ClaveAjuste &ajuste)
                       QString::fromUtf16(ajuste.porDefecto));
 }
 
+// The same key from a snapshot, for a reader that needs several keys at one moment.
+inline QString LeerAjuste(const PerfilLeido &perfil, const ClaveAjuste &ajuste)
+{
+    return perfil.Leer(QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave),
+                       QString::fromUtf16(ajuste.porDefecto));
+}
+
 inline bool EscribirAjuste(const QString &archivo, const ClaveAjuste &ajuste, const QString &valor)
 {
-    return EscribirPerfil(archivo, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave), valor);
+    return EscribirPerfil(archivo, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave),
+                          valor);
 }

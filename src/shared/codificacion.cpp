@@ -30,6 +30,28 @@ std::optional<char> ByteWindows1252(char16_t c)
 constexpr QStringConverter::Flags kSinQuitarMarca =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
+void DecodificarWindows1252En(const char *datos, qsizetype largo, QChar *destino)
+{
+    for (qsizetype i = 0; i < largo; ++i) {
+        const auto b = static_cast<unsigned char>(datos[i]);
+        destino[i] = (b >= 0x80 && b < 0xA0) ? QChar(kAltos1252[b - 0x80]) : QChar(b);
+    }
+}
+
+QStringConverter::Encoding ConversorQt(Codificacion codificacion)
+{
+    switch (codificacion) {
+    case Codificacion::Utf16LE:
+        return QStringConverter::Utf16LE;
+    case Codificacion::Utf16BE:
+        return QStringConverter::Utf16BE;
+    case Codificacion::Utf8:
+    case Codificacion::Windows1252:
+        break;
+    }
+    return QStringConverter::Utf8;
+}
+
 } // namespace
 
 CodificacionDetectada DetectarCodificacion(const QByteArray &bytes)
@@ -66,11 +88,7 @@ int AnchoUnidad(Codificacion codificacion)
 QString DecodificarWindows1252(const char *datos, qsizetype largo)
 {
     QString texto(largo, Qt::Uninitialized);
-    QChar *destino = texto.data();
-    for (qsizetype i = 0; i < largo; ++i) {
-        const auto b = static_cast<unsigned char>(datos[i]);
-        destino[i] = (b >= 0x80 && b < 0xA0) ? QChar(kAltos1252[b - 0x80]) : QChar(b);
-    }
+    DecodificarWindows1252En(datos, largo, texto.data());
     return texto;
 }
 
@@ -89,23 +107,10 @@ std::optional<QByteArray> CodificarWindows1252(QStringView texto)
 
 QString Decodificar(Codificacion codificacion, const char *datos, qsizetype largo)
 {
-    switch (codificacion) {
-    case Codificacion::Windows1252:
+    if (codificacion == Codificacion::Windows1252)
         return DecodificarWindows1252(datos, largo);
-    case Codificacion::Utf8: {
-        QStringDecoder decodificador(QStringConverter::Utf8, kSinQuitarMarca);
-        return decodificador.decode(QByteArrayView(datos, largo));
-    }
-    case Codificacion::Utf16LE: {
-        QStringDecoder decodificador(QStringConverter::Utf16LE, kSinQuitarMarca);
-        return decodificador.decode(QByteArrayView(datos, largo));
-    }
-    case Codificacion::Utf16BE: {
-        QStringDecoder decodificador(QStringConverter::Utf16BE, kSinQuitarMarca);
-        return decodificador.decode(QByteArrayView(datos, largo));
-    }
-    }
-    return {};
+    QStringDecoder decodificador(ConversorQt(codificacion), kSinQuitarMarca);
+    return decodificador.decode(QByteArrayView(datos, largo));
 }
 
 std::optional<QByteArray> Codificar(Codificacion codificacion, QStringView texto)
@@ -125,4 +130,18 @@ std::optional<QByteArray> Codificar(Codificacion codificacion, QStringView texto
     }
     }
     return std::nullopt;
+}
+
+QStringView DecodificadorReutilizable::Decodificar(const char *datos, qsizetype largo)
+{
+    if (codificacion_ == Codificacion::Windows1252) {
+        buffer_.resize(largo);
+        DecodificarWindows1252En(datos, largo, buffer_.data());
+        return buffer_;
+    }
+    QStringDecoder decodificador(ConversorQt(codificacion_), kSinQuitarMarca);
+    buffer_.resize(decodificador.requiredSpace(largo));
+    const QChar *inicio = buffer_.data();
+    const QChar *fin = decodificador.appendToBuffer(buffer_.data(), QByteArrayView(datos, largo));
+    return QStringView(inicio, fin - inicio);
 }

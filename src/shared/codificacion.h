@@ -29,3 +29,17 @@ std::optional<QByteArray> CodificarWindows1252(QStringView texto);
 QString Decodificar(Codificacion codificacion, const char *datos, qsizetype largo);
 // nullopt only for Windows-1252 when a character has no place in the code page.
 std::optional<QByteArray> Codificar(Codificacion codificacion, QStringView texto);
+
+// Decodes one piece of text after another into a buffer that it reuses, exactly as Decodificar
+// would, so that a file of a million lines costs no allocation per line. Each view stays valid
+// until the next call.
+class DecodificadorReutilizable
+{
+public:
+    explicit DecodificadorReutilizable(Codificacion codificacion) : codificacion_(codificacion) {}
+    QStringView Decodificar(const char *datos, qsizetype largo);
+
+private:
+    Codificacion codificacion_;
+    QString buffer_;
+};

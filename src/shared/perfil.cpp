@@ -1,13 +1,20 @@
 #include "perfil.h"
 
+#include "archivo_sistema.h"
 #include "codificacion.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
-#include <vector>
+#include <optional>
+#include <utility>
 
 namespace {
+
+// Far beyond any settings or language file; a larger file is taken as unreadable rather than
+// loaded whole.
+constexpr qint64 kTamMaximo = qint64{256} << 20;
 
 bool EsBlanco(QChar c)
 {
@@ -105,252 +112,380 @@ bool TieneSaltoDeLinea(const QString &texto)
     return texto.contains(u'\r') || texto.contains(u'\n');
 }
 
-// Calls visitar(line) for each line of the text; CRLF, LF and a lone CR all end a line.
-template <typename Visitante> void RecorrerLineas(QStringView texto, Visitante visitar)
+// A file's bytes as both the reader and the writer see them.
+struct Contenido
 {
-    qsizetype inicio = 0;
-    const qsizetype n = texto.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = texto[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        if (!visitar(texto.sliced(inicio, i - inicio)))
-            return;
-        if (c == u'\r' && i + 1 < n && texto[i + 1] == u'\n')
-            ++i;
-        inicio = i + 1;
-    }
-    if (inicio < n)
-        visitar(texto.sliced(inicio));
-}
-
-// A file as lines of raw bytes, so that the lines a write does not touch go back byte for byte.
-struct LineaCruda
-{
-    QByteArray contenido; // bytes of the line without its line break
-    QByteArray fin;       // bytes of its line break, empty on a last line without one
-    QString texto;        // the decoded content
-    bool nueva = false;   // written by this call: encoded from texto, ends with CRLF
-};
-
-struct ArchivoCrudo
-{
+    QByteArray bytes; // whole code units: a UTF-16 file cut mid-unit gets a zero byte
     Codificacion codificacion = Codificacion::Windows1252;
-    bool conMarca = false;
-    std::vector<LineaCruda> lineas;
+    qsizetype largoMarca = 0; // bytes of the byte-order mark
 };
 
 // A UTF-16 file cut in the middle of a unit is read as if the unit ended in a zero byte, by the
 // reader and the writer alike, so both see the same lines and a write keeps them readable.
-QByteArray UnidadesCompletas(QByteArray bytes, const CodificacionDetectada &detectada)
+Contenido Preparar(QByteArray bytes)
 {
+    const CodificacionDetectada detectada = DetectarCodificacion(bytes);
     if (AnchoUnidad(detectada.codificacion) == 2 && (bytes.size() - detectada.largoMarca) % 2 != 0)
         bytes.append('\0');
-    return bytes;
+    return {std::move(bytes), detectada.codificacion, detectada.largoMarca};
 }
 
-ArchivoCrudo DividirEnLineas(const QByteArray &leidos)
+// Where a line lies in the bytes: its content runs from inicio to fin, its line break from fin
+// to siguiente (empty on a last line without one).
+struct Tramo
 {
-    ArchivoCrudo archivo;
-    const CodificacionDetectada detectada = DetectarCodificacion(leidos);
-    const QByteArray bytes = UnidadesCompletas(leidos, detectada);
-    archivo.codificacion = detectada.codificacion;
-    archivo.conMarca = detectada.largoMarca > 0;
+    qsizetype inicio = 0;
+    qsizetype fin = 0;
+    qsizetype siguiente = 0;
+};
 
-    const int ancho = AnchoUnidad(archivo.codificacion);
-    const bool bigEndian = archivo.codificacion == Codificacion::Utf16BE;
-    const qsizetype n = bytes.size();
-    const auto unidad = [&](qsizetype i) -> unsigned {
-        const auto b0 = static_cast<unsigned char>(bytes[i]);
-        if (ancho == 1)
-            return b0;
-        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+// Calls visitar(tramo, text) for each line until it returns false; CRLF, LF and a lone CR all
+// end a line. Lines are found in the bytes and decoded one by one, so that a malformed sequence
+// never moves a line break, and the text of a line lives only while it is visited.
+template <typename Visitante> void RecorrerLineas(const Contenido &contenido, Visitante visitar)
+{
+    const char *datos = contenido.bytes.constData();
+    const qsizetype n = contenido.bytes.size();
+    const int ancho = AnchoUnidad(contenido.codificacion);
+    const bool bigEndian = contenido.codificacion == Codificacion::Utf16BE;
+    DecodificadorReutilizable decodificador(contenido.codificacion);
+    const auto unidad = [&](qsizetype i) -> unsigned { // of UTF-16
+        const auto b0 = static_cast<unsigned char>(datos[i]);
+        const auto b1 = static_cast<unsigned char>(datos[i + 1]);
         return bigEndian ? (b0 << 8 | b1) : (b1 << 8 | b0);
     };
-    const auto agregar = [&](qsizetype desde, qsizetype hasta, qsizetype largoFin) {
-        LineaCruda linea;
-        linea.contenido = bytes.mid(desde, hasta - desde);
-        linea.fin = bytes.mid(hasta, largoFin);
-        linea.texto = Decodificar(archivo.codificacion, linea.contenido.constData(), linea.contenido.size());
-        archivo.lineas.push_back(std::move(linea));
+    const auto visitarTramo = [&](qsizetype inicio, qsizetype fin, qsizetype siguiente) {
+        const QStringView texto =
+            fin > inicio ? decodificador.Decodificar(datos + inicio, fin - inicio) : QStringView();
+        return visitar(Tramo{inicio, fin, siguiente}, texto);
     };
 
-    qsizetype inicio = detectada.largoMarca;
-    qsizetype i = inicio;
-    while (i + ancho <= n) {
-        const unsigned u = unidad(i);
-        if (u != '\r' && u != '\n') {
-            i += ancho;
-            continue;
+    qsizetype inicio = contenido.largoMarca;
+    if (ancho == 1) {
+        // The common case, in a tight loop: a file of millions of lines stays quick.
+        qsizetype i = inicio;
+        while (i < n) {
+            const char c = datos[i];
+            if (static_cast<unsigned char>(c) > '\r' || (c != '\r' && c != '\n')) {
+                ++i;
+                continue;
+            }
+            const qsizetype largoFin = (c == '\r' && i + 1 < n && datos[i + 1] == '\n') ? 2 : 1;
+            if (!visitarTramo(inicio, i, i + largoFin))
+                return;
+            i += largoFin;
+            inicio = i;
         }
-        qsizetype largoFin = ancho;
-        if (u == '\r' && i + 2 * ancho <= n && unidad(i + ancho) == '\n')
-            largoFin = 2 * ancho;
-        agregar(inicio, i, largoFin);
-        i += largoFin;
-        inicio = i;
+    } else {
+        qsizetype i = inicio;
+        while (i + ancho <= n) {
+            const unsigned u = unidad(i);
+            if (u != '\r' && u != '\n') {
+                i += ancho;
+                continue;
+            }
+            qsizetype largoFin = ancho;
+            if (u == '\r' && i + 2 * ancho <= n && unidad(i + ancho) == '\n')
+                largoFin = 2 * ancho;
+            if (!visitarTramo(inicio, i, i + largoFin))
+                return;
+            i += largoFin;
+            inicio = i;
+        }
     }
     if (inicio < n)
-        agregar(inicio, n, 0);
-    return archivo;
+        visitarTramo(inicio, n, n);
 }
 
-std::optional<QByteArray> Serializar(const ArchivoCrudo &archivo, bool recodificarTodo)
+std::optional<QString> Buscar(const Contenido &contenido, QStringView seccion, QStringView clave)
 {
-    const std::optional<QByteArray> crlf = Codificar(archivo.codificacion, u"\r\n");
-    QByteArray salida = archivo.conMarca ? MarcaDeOrden(archivo.codificacion) : QByteArray();
-    for (const LineaCruda &linea : archivo.lineas) {
-        if (linea.nueva || recodificarTodo) {
-            const std::optional<QByteArray> bytes = Codificar(archivo.codificacion, linea.texto);
-            if (!bytes)
-                return std::nullopt;
-            salida += *bytes;
-        } else {
-            salida += linea.contenido;
-        }
-        salida += (linea.nueva || linea.fin.isEmpty()) ? *crlf : linea.fin;
-    }
-    // A last line that had no line break keeps it that way unless a line was added after it.
-    if (!archivo.lineas.empty() && archivo.lineas.back().fin.isEmpty() && !archivo.lineas.back().nueva)
-        salida.chop(crlf->size());
-    return salida;
-}
-
-bool GuardarAtomico(const QString &archivo, const QByteArray &contenido)
-{
-    QSaveFile destino(archivo);
-    if (!destino.open(QIODevice::WriteOnly))
-        return false;
-    if (destino.write(contenido) != contenido.size()) {
-        destino.cancelWriting();
-        return false;
-    }
-    return destino.commit();
-}
-
-} // namespace
-
-QString LeerPerfil(const QString &archivo, const QString &seccion, const QString &clave,
-                   const QString &porDefecto)
-{
-    QFile entrada(archivo);
-    if (!entrada.open(QIODevice::ReadOnly))
-        return SinEspaciosFinales(porDefecto);
-    const QByteArray leidos = entrada.readAll();
-    entrada.close();
-
-    const CodificacionDetectada detectada = DetectarCodificacion(leidos);
-    const QByteArray bytes = UnidadesCompletas(leidos, detectada);
-    const QString texto = Decodificar(detectada.codificacion, bytes.constData() + detectada.largoMarca,
-                                      bytes.size() - detectada.largoMarca);
-    const QStringView seccionBuscada = RecortarEspacios(seccion);
-    const QStringView claveBuscada = RecortarEspacios(clave);
-
-    enum class Estado { Antes, Dentro, Despues } estado = Estado::Antes;
+    bool dentro = false;
     std::optional<QString> encontrado;
-    RecorrerLineas(texto, [&](QStringView linea) {
+    RecorrerLineas(contenido, [&](const Tramo &, QStringView linea) {
         const LineaAnalizada analizada = Analizar(linea);
         if (analizada.tipo == TipoLinea::Seccion) {
-            if (estado == Estado::Dentro) {
-                estado = Estado::Despues; // only the first section of a name counts
-                return false;
-            }
-            if (MismoNombre(analizada.nombre, seccionBuscada))
-                estado = Estado::Dentro;
+            if (dentro)
+                return false; // only the first section of a name counts
+            dentro = MismoNombre(analizada.nombre, seccion);
             return true;
         }
-        if (estado == Estado::Dentro && analizada.tipo == TipoLinea::Clave &&
-            MismoNombre(analizada.nombre, claveBuscada)) {
+        if (dentro && analizada.tipo == TipoLinea::Clave && MismoNombre(analizada.nombre, clave)) {
             encontrado = QuitarComillas(analizada.valor).toString();
             return false;
         }
         return true;
     });
-    return encontrado ? *encontrado : SinEspaciosFinales(porDefecto);
+    return encontrado;
+}
+
+// Where a write goes: the first section of the name, the key in it, and its last key.
+struct Lugar
+{
+    std::optional<Tramo> seccion;
+    std::optional<Tramo> clave;
+    std::optional<Tramo> ultimaClave;
+    QString grafiaClave; // the key as the file spells it
+};
+
+Lugar Localizar(const Contenido &contenido, QStringView seccion, QStringView clave)
+{
+    Lugar lugar;
+    RecorrerLineas(contenido, [&](const Tramo &tramo, QStringView linea) {
+        const LineaAnalizada analizada = Analizar(linea);
+        if (analizada.tipo == TipoLinea::Seccion) {
+            if (lugar.seccion)
+                return false;
+            if (MismoNombre(analizada.nombre, seccion))
+                lugar.seccion = tramo;
+            return true;
+        }
+        if (!lugar.seccion || analizada.tipo != TipoLinea::Clave)
+            return true;
+        lugar.ultimaClave = tramo;
+        if (MismoNombre(analizada.nombre, clave)) {
+            lugar.clave = tramo;
+            lugar.grafiaClave = analizada.nombre.toString();
+            return false;
+        }
+        return true;
+    });
+    return lugar;
+}
+
+// True when a section appended at the end needs a line break before it: the last line has none,
+// or the file holds nothing but its byte-order mark (not an empty file for the platform either).
+bool AcabaSinSalto(const Contenido &contenido)
+{
+    const qsizetype n = contenido.bytes.size();
+    if (n == 0)
+        return false;
+    if (n == contenido.largoMarca)
+        return true;
+    const int ancho = AnchoUnidad(contenido.codificacion);
+    const char *ultima = contenido.bytes.constData() + n - ancho;
+    const bool bigEndian = contenido.codificacion == Codificacion::Utf16BE;
+    const char bajo = ancho == 1 ? ultima[0] : (bigEndian ? ultima[1] : ultima[0]);
+    const char alto = ancho == 1 ? '\0' : (bigEndian ? ultima[0] : ultima[1]);
+    return alto != '\0' || (bajo != '\r' && bajo != '\n');
+}
+
+// The file after one write: the lines that it does not touch stay byte for byte, the written
+// line ends with CRLF. Names come already stripped of their surrounding spaces.
+QByteArray Aplicar(const Contenido &contenido, QStringView seccion, QStringView clave, const QString &valor)
+{
+    static const QString kCrlf = QStringLiteral("\r\n");
+    const Lugar lugar = Localizar(contenido, seccion, clave);
+    const QByteArray &bytes = contenido.bytes;
+    qsizetype corteInicio = bytes.size();
+    qsizetype corteFin = bytes.size();
+    QString nuevo;
+    if (lugar.clave) {
+        // The key keeps the spelling it has in the file; its old line break gives way to CRLF.
+        corteInicio = lugar.clave->inicio;
+        corteFin = lugar.clave->siguiente;
+        nuevo = lugar.grafiaClave + u'=' + valor + kCrlf;
+    } else if (lugar.seccion) {
+        const Tramo &tras = lugar.ultimaClave ? *lugar.ultimaClave : *lugar.seccion;
+        corteInicio = corteFin = tras.siguiente;
+        if (tras.fin == tras.siguiente)
+            nuevo = kCrlf; // a last line without a line break gets one
+        nuevo += clave.toString() + u'=' + valor + kCrlf;
+    } else {
+        if (AcabaSinSalto(contenido))
+            nuevo = kCrlf;
+        nuevo += u'[' + seccion.toString() + u']' + kCrlf + clave.toString() + u'=' + valor + kCrlf;
+    }
+
+    if (const std::optional<QByteArray> codificado = Codificar(contenido.codificacion, nuevo)) {
+        QByteArray salida;
+        salida.reserve(corteInicio + codificado->size() + bytes.size() - corteFin);
+        salida.append(bytes.constData(), corteInicio);
+        salida.append(*codificado);
+        salida.append(bytes.constData() + corteFin, bytes.size() - corteFin);
+        return salida;
+    }
+    // A character that Windows-1252 cannot hold: the whole file moves to UTF-8 with a mark rather
+    // than losing it. Only that code page can refuse a character, and it has no mark to skip.
+    QByteArray salida = MarcaDeOrden(Codificacion::Utf8);
+    salida += DecodificarWindows1252(bytes.constData(), corteInicio).toUtf8();
+    salida += nuevo.toUtf8();
+    salida += DecodificarWindows1252(bytes.constData() + corteFin, bytes.size() - corteFin).toUtf8();
+    return salida;
+}
+
+QString Explicar(const QString &que, const QString &delSistema, const QString &deQt)
+{
+    QString porque = delSistema.isEmpty() ? deQt.trimmed() : delSistema;
+    while (porque.endsWith(u'.'))
+        porque.chop(1);
+    return porque.isEmpty() ? que + u'.' : que + QStringLiteral(": ") + porque + u'.';
+}
+
+bool Fallar(QString *motivo, const QString &texto)
+{
+    if (motivo)
+        *motivo = texto;
+    return false;
+}
+
+struct Lectura
+{
+    bool existe = false;
+    bool legible = true;
+    QByteArray bytes;
+    QString motivo; // why it could not be read
+};
+
+// Reads the whole file when it is a regular file (or a link to one) of a sane size. A FIFO is
+// never waited on: open() would wait for a writer that may never come.
+Lectura LeerArchivo(const QString &archivo)
+{
+    Lectura lectura;
+    const QFileInfo info(archivo);
+    if (!info.exists())
+        return lectura;
+    lectura.existe = true;
+    lectura.legible = false;
+    if (info.isDir()) {
+        lectura.motivo = QStringLiteral("En el lugar del archivo hay una carpeta.");
+        return lectura;
+    }
+    const QString noNormal =
+        QStringLiteral("No es un archivo normal, sino un dispositivo, una tubería o un socket.");
+    if (!info.isFile()) {
+        lectura.motivo = noNormal;
+        return lectura;
+    }
+    const QString demasiado = QStringLiteral("El archivo mide más de 256 MiB: no es un archivo de ajustes.");
+    if (info.size() > kTamMaximo) {
+        lectura.motivo = demasiado;
+        return lectura;
+    }
+    QFile entrada;
+    OlvidarErrorDelSistema();
+    switch (AbrirArchivoNormal(archivo, entrada)) {
+    case Apertura::Abierta:
+        break;
+    case Apertura::NoNormal:
+        lectura.motivo = noNormal;
+        return lectura;
+    case Apertura::Fallida: {
+        const QString sistema = ErrorDelSistema();
+        lectura.motivo =
+            Explicar(QStringLiteral("No se pudo abrir el archivo"), sistema, entrada.errorString());
+        return lectura;
+    }
+    }
+    // Read what the open file holds now, never more: it may have changed since it was looked at.
+    const qint64 tam = entrada.size();
+    if (tam > kTamMaximo) {
+        lectura.motivo = demasiado;
+        return lectura;
+    }
+    OlvidarErrorDelSistema();
+    lectura.bytes = entrada.read(tam);
+    if (entrada.error() != QFileDevice::NoError) {
+        const QString sistema = ErrorDelSistema();
+        lectura.motivo =
+            Explicar(QStringLiteral("No se pudo leer el archivo"), sistema, entrada.errorString());
+        lectura.bytes.clear();
+        return lectura;
+    }
+    lectura.legible = true;
+    return lectura;
+}
+
+bool GuardarAtomico(const QString &archivo, const QByteArray &contenido, QString *motivo)
+{
+    QSaveFile destino(archivo);
+    OlvidarErrorDelSistema();
+    if (!destino.open(QIODevice::WriteOnly)) {
+        const QString sistema = ErrorDelSistema();
+        return Fallar(motivo, Explicar(QStringLiteral("No se pudo crear un archivo nuevo en su carpeta"),
+                                       sistema, destino.errorString()));
+    }
+    CopiarPropietario(archivo, destino.handle());
+    OlvidarErrorDelSistema();
+    // Flushed here and checked: commit() ignores a flush that wrote only part of the bytes (a
+    // full disk), and would put a truncated file in place of the old one.
+    if (destino.write(contenido) != contenido.size() || !destino.flush() ||
+        destino.error() != QFileDevice::NoError) {
+        const QString sistema = ErrorDelSistema();
+        const QString texto =
+            Explicar(QStringLiteral("No se pudo escribir el archivo"), sistema, destino.errorString());
+        destino.cancelWriting();
+        return Fallar(motivo, texto);
+    }
+    if (!destino.commit()) {
+        const QString sistema = ErrorDelSistema();
+        return Fallar(motivo, Explicar(QStringLiteral("No se pudo guardar el archivo"), sistema,
+                                       destino.errorString()));
+    }
+    return true;
+}
+
+} // namespace
+
+PerfilLeido::PerfilLeido(const QString &archivo)
+{
+    Lectura lectura = LeerArchivo(archivo);
+    if (!lectura.legible)
+        return;
+    Contenido contenido = Preparar(std::move(lectura.bytes));
+    bytes_ = std::move(contenido.bytes);
+    codificacion_ = contenido.codificacion;
+    largoMarca_ = contenido.largoMarca;
+}
+
+QString PerfilLeido::Leer(const QString &seccion, const QString &clave, const QString &porDefecto) const
+{
+    const std::optional<QString> valor = Buscar(Contenido{bytes_, codificacion_, largoMarca_},
+                                                RecortarEspacios(seccion), RecortarEspacios(clave));
+    return valor ? *valor : SinEspaciosFinales(porDefecto);
+}
+
+QString LeerPerfil(const QString &archivo, const QString &seccion, const QString &clave,
+                   const QString &porDefecto)
+{
+    return PerfilLeido(archivo).Leer(seccion, clave, porDefecto);
 }
 
 bool EscribirPerfil(const QString &archivo, const QString &seccion, const QString &clave,
                     const QString &valor, QString *motivo)
 {
-    Q_UNUSED(motivo);
-    if (TieneSaltoDeLinea(seccion) || TieneSaltoDeLinea(clave) || TieneSaltoDeLinea(valor))
-        return false;
-    const QString nombreSeccion = RecortarEspacios(seccion).toString();
-    const QString nombreClave = RecortarEspacios(clave).toString();
-
-    ArchivoCrudo contenido;
-    QFile entrada(archivo);
-    if (entrada.exists()) {
-        // Never replace a file whose current content could not be read: that would lose it.
-        if (!entrada.open(QIODevice::ReadOnly))
-            return false;
-        contenido = DividirEnLineas(entrada.readAll());
-        entrada.close();
-    }
-    auto &lineas = contenido.lineas;
-
-    qsizetype lineaSeccion = -1;
-    qsizetype lineaClave = -1;
-    qsizetype ultimaClave = -1;
-    for (qsizetype i = 0; i < static_cast<qsizetype>(lineas.size()); ++i) {
-        const LineaAnalizada analizada = Analizar(lineas[i].texto);
-        if (analizada.tipo == TipoLinea::Seccion) {
-            if (lineaSeccion >= 0)
-                break;
-            if (MismoNombre(analizada.nombre, nombreSeccion))
-                lineaSeccion = i;
-            continue;
-        }
-        if (lineaSeccion < 0 || analizada.tipo != TipoLinea::Clave)
-            continue;
-        ultimaClave = i;
-        if (MismoNombre(analizada.nombre, nombreClave)) {
-            lineaClave = i;
-            break;
-        }
-    }
-
-    if (lineaClave >= 0) {
-        LineaCruda &linea = lineas[lineaClave];
-        // The key keeps the spelling it has in the file.
-        linea.texto = Analizar(linea.texto).nombre.toString() + u'=' + valor;
-        linea.nueva = true;
-    } else if (lineaSeccion >= 0) {
-        const qsizetype despues = ultimaClave >= 0 ? ultimaClave : lineaSeccion;
-        LineaCruda linea;
-        linea.texto = nombreClave + u'=' + valor;
-        linea.nueva = true;
-        lineas.insert(lineas.begin() + despues + 1, std::move(linea));
-    } else {
-        LineaCruda cabecera;
-        cabecera.texto = u'[' + nombreSeccion + u']';
-        cabecera.nueva = true;
-        LineaCruda linea;
-        linea.texto = nombreClave + u'=' + valor;
-        linea.nueva = true;
-        lineas.push_back(std::move(cabecera));
-        lineas.push_back(std::move(linea));
-    }
-
-    std::optional<QByteArray> bytes = Serializar(contenido, false);
-    if (!bytes) {
-        // A character Windows-1252 cannot hold: the whole file moves to UTF-8 with a mark rather
-        // than losing it; every other value is kept.
-        contenido.codificacion = Codificacion::Utf8;
-        contenido.conMarca = true;
-        bytes = Serializar(contenido, true);
-        if (!bytes)
-            return false;
-    }
-    return GuardarAtomico(archivo, *bytes);
+    return EscribirPerfilLote(archivo, {EscrituraPerfil{seccion, clave, valor}}, motivo);
 }
 
 bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &escrituras, QString *motivo)
 {
-    // Interim: one write after the other (not yet a single replacement).
+    // A name or value with a line break would write lines of its own: refused before anything.
     for (const EscrituraPerfil &escritura : escrituras) {
-        if (!EscribirPerfil(archivo, escritura.seccion, escritura.clave, escritura.valor, motivo))
-            return false;
+        if (TieneSaltoDeLinea(escritura.seccion))
+            return Fallar(motivo, QStringLiteral("El nombre de la sección contiene un salto de línea."));
+        if (TieneSaltoDeLinea(escritura.clave))
+            return Fallar(motivo, QStringLiteral("El nombre de la clave contiene un salto de línea."));
+        if (TieneSaltoDeLinea(escritura.valor))
+            return Fallar(motivo, QStringLiteral("El valor contiene un salto de línea."));
     }
-    return true;
+    if (escrituras.isEmpty())
+        return true;
+
+    // Never replace a file whose current content could not be read: that would lose it.
+    const Lectura lectura = LeerArchivo(archivo);
+    if (!lectura.legible)
+        return Fallar(motivo, lectura.motivo);
+
+    QByteArray resultado = lectura.bytes;
+    for (const EscrituraPerfil &escritura : escrituras) {
+        resultado = Aplicar(Preparar(std::move(resultado)), RecortarEspacios(escritura.seccion),
+                            RecortarEspacios(escritura.clave), escritura.valor);
+    }
+    // Already on disk: a read-only folder is no error then, and the file keeps its date.
+    if (lectura.existe && resultado == lectura.bytes)
+        return true;
+    // The replace would go through a read-only file, as it goes through any other; a user who
+    // made the file read-only meant it to stay as it is.
+    if (lectura.existe && !QFileInfo(archivo).isWritable())
+        return Fallar(motivo, QStringLiteral("El archivo es de solo lectura."));
+    return GuardarAtomico(archivo, resultado, motivo);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "codificacion.h"
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -7,16 +10,37 @@
 // the Windows private-profile functions. Every call opens the file afresh, so another process
 // (the language editor, a text editor) may change it between calls.
 //
+// Only regular files (or links to one) are read or written, and none above 256 MiB: anything
+// else reads as a missing file and refuses writes, so a FIFO or a device in the file's place
+// can neither hang nor exhaust the program.
+//
 // Reading: a missing file, section or key gives the default without its trailing spaces. Names
 // match without regard to ASCII letter case; the value comes back trimmed and without one pair of
 // enclosing quotes.
 QString LeerPerfil(const QString &archivo, const QString &seccion, const QString &clave,
                    const QString &porDefecto);
 
+// One reading of a file for a caller that needs several of its keys at one moment: each Leer
+// gives what LeerPerfil would have given for the file as it was when the snapshot was taken.
+// Nothing is kept beyond the snapshot: a new one sees what others wrote since.
+class PerfilLeido
+{
+public:
+    explicit PerfilLeido(const QString &archivo);
+    QString Leer(const QString &seccion, const QString &clave, const QString &porDefecto) const;
+
+private:
+    QByteArray bytes_; // whole code units; empty when the file could not be read
+    Codificacion codificacion_ = Codificacion::Windows1252;
+    qsizetype largoMarca_ = 0;
+};
+
 // Writing: replaces the key's value in place or adds the key (and the section) where the
-// platform would; every other byte of the file stays as it was. The file is replaced atomically.
-// Returns true only when the new content is safely on disk; a section, key or value holding a
-// line break is refused. On failure `motivo` (when given) says why, in words for the user.
+// platform would; every other byte of the file stays as it was. The file is replaced atomically,
+// keeping its permissions and, where the system allows, its owner; a write that would give the
+// bytes already on disk leaves the file untouched. Returns true only when the new content is
+// safely on disk (or was already there); a section, key or value holding a line break is refused.
+// On failure `motivo` (when given) says why, in words for the user.
 bool EscribirPerfil(const QString &archivo, const QString &seccion, const QString &clave,
                     const QString &valor, QString *motivo = nullptr);
 

@@ -24,7 +24,8 @@ private slots:
     {
         QVERIFY(!CodificarWindows1252(u"Ж").has_value());
         QVERIFY(!CodificarWindows1252(u"\u0080").has_value()); // a C1 control the code page has no byte for
-        QCOMPARE(CodificarWindows1252(u"Français").value_or(QByteArray()), QByteArray("Fran\xe7" "ais"));
+        QCOMPARE(CodificarWindows1252(u"Français").value_or(QByteArray()), QByteArray("Fran\xe7"
+                                                                                      "ais"));
     }
 
     void marcas_data()
@@ -47,6 +48,28 @@ private slots:
         const CodificacionDetectada detectada = DetectarCodificacion(inicio);
         QCOMPARE(int(detectada.codificacion), codificacion);
         QCOMPARE(int(detectada.largoMarca), largo);
+    }
+
+    void decodificadorReutilizableComoDecodificar()
+    {
+        // Pieces of every length, malformed ones included, one after the other through one buffer:
+        // a longer piece first, so that a shorter one would show a stale tail.
+        const QList<QByteArray> piezas = {
+            QByteArray("largo: \xc3\xb1\xe2\x82\xac \xd0\x96 \x80\x81 fin"),
+            QByteArray("\xef\xbb\xbf[s]"),
+            QByteArray("\xc3"),
+            QByteArray("\xff\xfe\x00\xd8", 4),
+            QByteArray(),
+            QByteArray("a\0b", 3),
+        };
+        for (const Codificacion codificacion :
+             {Codificacion::Windows1252, Codificacion::Utf8, Codificacion::Utf16LE, Codificacion::Utf16BE}) {
+            DecodificadorReutilizable decodificador(codificacion);
+            for (const QByteArray &pieza : piezas) {
+                const QString esperado = Decodificar(codificacion, pieza.constData(), pieza.size());
+                QCOMPARE(decodificador.Decodificar(pieza.constData(), pieza.size()).toString(), esperado);
+            }
+        }
     }
 };
 
