@@ -3,6 +3,7 @@
 #include "colorbgr.h"
 #include "frminfo.h"
 #include "frmmsg.h"
+#include "frmopc.h"
 #include "imagensvg.h"
 #include "lectorajustes.h"
 #include "menuprincipal.h"
@@ -307,7 +308,8 @@ void FrmMain::mnuOpciones_Click()
 
 void FrmMain::MostrarOpciones()
 {
-    // The options dialog is shown here, modal, once it exists.
+    FrmOpc dialogo(gral_, this);
+    dialogo.exec();
 }
 
 void FrmMain::CerrarMensaje()

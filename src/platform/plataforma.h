@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -43,6 +44,9 @@ public:
                                          const QString &filtro) = 0;
     virtual std::optional<QColor> ElegirColor(QWidget *padre, const QColor &inicial) = 0;
     virtual std::optional<QFont> ElegirFuente(QWidget *padre, const QFont &inicial) = 0;
+    // Family, size, the four styles and the text colour in one dialog with one OK and one Cancel.
+    virtual std::optional<std::pair<QFont, QColor>> ElegirFuenteYColor(QWidget *padre, const QFont &fuente,
+                                                                       const QColor &color) = 0;
 
     // Message boxes.
     virtual void Avisar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
@@ -53,6 +57,8 @@ public:
     enum class RespuestaGuardar { Guardar, Descartar, Volver };
     virtual RespuestaGuardar PreguntarGuardar(QWidget *padre, const QString &titulo,
                                               const QString &texto) = 0;
+    // A notice with the information icon.
+    virtual void Informar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
 
     // Calls alTerminar once when the user's session ends or the process is asked to stop
     // (SIGTERM, SIGINT, SIGHUP), so that the program can close the way the user would.

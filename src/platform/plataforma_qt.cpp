@@ -1,5 +1,6 @@
 #include "plataforma_qt.h"
 
+#include "dlgfuentecolor.h"
 #include "inicio_sistema.h"
 #include "senales.h"
 
@@ -16,25 +17,6 @@
 #include <QSessionManager>
 
 #include <memory>
-
-namespace {
-
-// "Desc|*.a;*.b|Desc 2|*.c" to Qt's "Desc (*.a *.b);;Desc 2 (*.c)".
-QString FiltroQt(const QString &filtro)
-{
-    const QStringList partes = filtro.split(u'|');
-    if (partes.size() < 2)
-        return filtro;
-    QStringList filtros;
-    for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
-        QString patrones = partes[i + 1];
-        patrones.replace(u';', u' ');
-        filtros << partes[i] + QStringLiteral(" (") + patrones + u')';
-    }
-    return filtros.join(QStringLiteral(";;"));
-}
-
-} // namespace
 
 PlataformaQt::PlataformaQt() = default;
 PlataformaQt::~PlataformaQt() = default;
@@ -87,6 +69,23 @@ bool PlataformaQt::BorrarInicioSistema(const QString &nombre)
     return BorrarInicioSistemaNativo(nombre);
 }
 
+QString FiltroQt(const QString &filtro)
+{
+    // "Name|*.ext|Name|*.ext" pairs, the common-dialog form, become "Name (*.ext);;Name (*.ext)".
+    if (!filtro.contains(QLatin1Char('|')))
+        return filtro == QLatin1String("*.*") ? QStringLiteral("*") : filtro;
+    const QStringList partes = filtro.split(QLatin1Char('|'));
+    QStringList filtros;
+    for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
+        QString patron = partes.at(i + 1);
+        patron.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (patron == QLatin1String("*.*"))
+            patron = QStringLiteral("*");
+        filtros << QStringLiteral("%1 (%2)").arg(partes.at(i), patron);
+    }
+    return filtros.join(QStringLiteral(";;"));
+}
+
 QString PlataformaQt::ElegirArchivoAbrir(QWidget *padre, const QString &titulo, const QString &carpeta,
                                          const QString &filtro)
 {
@@ -117,6 +116,20 @@ std::optional<QFont> PlataformaQt::ElegirFuente(QWidget *padre, const QFont &ini
     if (!aceptado)
         return std::nullopt;
     return fuente;
+}
+
+std::optional<std::pair<QFont, QColor>> PlataformaQt::ElegirFuenteYColor(QWidget *padre, const QFont &fuente,
+                                                                         const QColor &color)
+{
+    DlgFuenteColor dialogo(fuente, color, padre);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return std::pair(dialogo.Fuente(), dialogo.Color());
+}
+
+void PlataformaQt::Informar(QWidget *padre, const QString &titulo, const QString &texto)
+{
+    QMessageBox::information(padre, titulo, texto);
 }
 
 void PlataformaQt::Avisar(QWidget *padre, const QString &titulo, const QString &texto)

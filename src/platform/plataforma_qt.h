@@ -28,10 +28,13 @@ public:
                                  const QString &filtro) override;
     std::optional<QColor> ElegirColor(QWidget *padre, const QColor &inicial) override;
     std::optional<QFont> ElegirFuente(QWidget *padre, const QFont &inicial) override;
+    std::optional<std::pair<QFont, QColor>> ElegirFuenteYColor(QWidget *padre, const QFont &fuente,
+                                                               const QColor &color) override;
     void Avisar(QWidget *padre, const QString &titulo, const QString &texto) override;
     bool Preguntar(QWidget *padre, const QString &titulo, const QString &texto) override;
     void AvisarError(QWidget *padre, const QString &titulo, const QString &texto) override;
     RespuestaGuardar PreguntarGuardar(QWidget *padre, const QString &titulo, const QString &texto) override;
+    void Informar(QWidget *padre, const QString &titulo, const QString &texto) override;
     void VigilarTerminacion(std::function<void()> alTerminar) override;
 
 private:
@@ -40,3 +43,6 @@ private:
     bool sonidoIntentado_ = false;
     QObject contexto_; // owns the connections and notifiers of the termination watch
 };
+
+// A file filter in the common-dialog form "Name|*.ext|..." as Qt writes it; a Qt filter stays.
+QString FiltroQt(const QString &filtro);

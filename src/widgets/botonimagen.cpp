@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kColorFoco(0x2C, 0x62, 0xC4);
@@ -12,12 +14,35 @@ const QColor kColorSenal(0xF2, 0x68, 0x2E);
 } // namespace
 
 BotonImagen::BotonImagen(const QString &recurso, QSize tamano, QWidget *padre)
-    : QAbstractButton(padre), dibujo_(new QSvgRenderer(recurso, this)), tamano_(tamano)
+    : QAbstractButton(padre), dibujo_(new QSvgRenderer(this)), tamano_(tamano), colorFoco_(kColorFoco)
 {
     setFixedSize(tamano);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
+    PonerSvg(recurso);
+}
+
+void BotonImagen::PonerSvg(const QString &recurso)
+{
+    imagen_ = QPixmap();
+    if (recurso.isEmpty())
+        dibujo_->load(QByteArray());
+    else
+        dibujo_->load(recurso);
+    update();
+}
+
+void BotonImagen::PonerImagen(const QPixmap &imagen)
+{
+    dibujo_->load(QByteArray());
+    imagen_ = imagen;
+    update();
+}
+
+bool BotonImagen::Vacio() const
+{
+    return imagen_.isNull() && !dibujo_->isValid();
 }
 
 void BotonImagen::PonerSenal(bool senal)
@@ -28,17 +53,36 @@ void BotonImagen::PonerSenal(bool senal)
     update();
 }
 
+void BotonImagen::PonerColorFoco(const QColor &color)
+{
+    colorFoco_ = color;
+    update();
+}
+
 void BotonImagen::paintEvent(QPaintEvent *)
 {
     QPainter pintor(this);
     pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF marco(QPointF(0, 0), QSizeF(tamano_));
 
     if (!isEnabled())
         pintor.setOpacity(0.3);
     // Pressed, the picture sinks a little; under the mouse it lights up.
     const QRectF lugar = isDown() ? marco.adjusted(1, 1, -1, -1) : marco;
-    dibujo_->render(&pintor, lugar);
+    if (!imagen_.isNull()) {
+        QSizeF lado = imagen_.deviceIndependentSize();
+        lado.scale(lugar.size(), Qt::KeepAspectRatio);
+        const QRectF destino(lugar.center() - QPointF(lado.width() / 2, lado.height() / 2), lado);
+        pintor.drawPixmap(destino, imagen_, QRectF(imagen_.rect()));
+    } else if (dibujo_->isValid()) {
+        dibujo_->render(&pintor, lugar);
+    } else {
+        // An empty slot still shows where a picture would go.
+        pintor.setPen(QPen(QColor(255, 255, 255, 140), 1.5, Qt::DashLine));
+        pintor.setBrush(QColor(255, 255, 255, 25));
+        pintor.drawRoundedRect(marco.adjusted(4, 4, -4, -4), 6, 6);
+    }
     if (isEnabled() && underMouse() && !isDown()) {
         pintor.setPen(Qt::NoPen);
         pintor.setBrush(QColor(255, 255, 255, 60));
@@ -47,7 +91,7 @@ void BotonImagen::paintEvent(QPaintEvent *)
     pintor.setOpacity(1.0);
 
     if (hasFocus()) {
-        pintor.setPen(QPen(kColorFoco, 2, Qt::DotLine));
+        pintor.setPen(QPen(colorFoco_, 2, Qt::DotLine));
         pintor.setBrush(Qt::NoBrush);
         pintor.drawRoundedRect(marco.adjusted(1, 1, -1, -1), 5, 5);
     }
@@ -61,6 +105,7 @@ void BotonImagen::paintEvent(QPaintEvent *)
 
 void BotonImagen::keyPressEvent(QKeyEvent *evento)
 {
+    // Space is the button's own key; Enter does the same, as on the other controls.
     if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
         if (isEnabled())
             click();
@@ -68,4 +113,16 @@ void BotonImagen::keyPressEvent(QKeyEvent *evento)
         return;
     }
     QAbstractButton::keyPressEvent(evento);
+}
+
+CasillaImagen::CasillaImagen(const QString &svgMarcado, const QString &svgVacio, QSize tamano, QWidget *padre)
+    : BotonImagen(svgVacio, tamano, padre), svgMarcado_(svgMarcado), svgVacio_(svgVacio)
+{
+    setCheckable(true);
+    connect(this, &QAbstractButton::toggled, this, &CasillaImagen::ActualizarDibujo);
+}
+
+void CasillaImagen::ActualizarDibujo(bool marcado)
+{
+    PonerSvg(marcado ? svgMarcado_ : svgVacio_);
 }

@@ -313,6 +313,11 @@ private slots:
         QCOMPARE(f.plataforma.Llamadas("mensaje").size(), 1);
         QCOMPARE(w.VentanaMensaje(), mensaje.data());
 
+        // The options dialog runs modal: close it as soon as its loop runs.
+        QTimer::singleShot(0, &w, [] {
+            if (QWidget *dialogo = QApplication::activeModalWidget())
+                dialogo->close();
+        });
         w.Menu()->mnuOpciones->trigger(); // closes the message at once
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!mensaje);

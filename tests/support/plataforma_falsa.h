@@ -65,6 +65,16 @@ public:
         Anotar(QStringLiteral("dialogo-fuente"));
         return fuentes.isEmpty() ? std::nullopt : std::optional<QFont>(fuentes.dequeue());
     }
+    std::optional<std::pair<QFont, QColor>> ElegirFuenteYColor(QWidget *, const QFont &, const QColor &) override
+    {
+        Anotar(QStringLiteral("dialogo-fuente-color"));
+        return fuentesYColores.isEmpty() ? std::nullopt
+                                         : std::optional<std::pair<QFont, QColor>>(fuentesYColores.dequeue());
+    }
+    void Informar(QWidget *, const QString &titulo, const QString &texto) override
+    {
+        Anotar(QStringLiteral("informacion %1 :: %2").arg(titulo, texto));
+    }
     void Avisar(QWidget *, const QString &, const QString &texto) override
     {
         Anotar(QStringLiteral("aviso ") + texto);
@@ -103,6 +113,7 @@ public:
     QQueue<QString> archivos;
     QQueue<QColor> colores;
     QQueue<QFont> fuentes;
+    QQueue<std::pair<QFont, QColor>> fuentesYColores;
     QQueue<bool> respuestas;
     QQueue<RespuestaGuardar> respuestasGuardar;
     QString ultimaCarpeta; // of the last file dialog

@@ -1,0 +1,146 @@
+// The language side of the options dialog: the [Opciones] texts of a language file and the
+// language pickers. Nothing is written here; the save records the language chosen.
+#include "apariencia.h"
+#include "botonimagen.h"
+#include "claves.h"
+#include "frmopc.h"
+#include "idiomas.h"
+#include "modgral.h"
+#include "panelaviso.h"
+#include "plataforma.h"
+#include "selectorfecha.h"
+
+#include <QLabel>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+constexpr char16_t kFiltroIdioma[] = u"Idioma :: Language :: Langue :: Lingua (DXL)|*.dxl";
+
+const ClaveIdioma &Clave(int indice)
+{
+    return Idioma::kClaves[static_cast<size_t>(indice)];
+}
+
+// A tip as the window shows it: with "..." where the key table asks for them.
+QString Consejo(int tip, const QString &valor)
+{
+    return Clave(Idioma::kTip0 + tip).puntos ? valor + QString::fromUtf16(Idioma::kPuntos) : valor;
+}
+
+// Captions, title, prompt and tips, as the built-in texts or a language's values give them.
+void PonerTextos(FrmOpc &dialogo, PanelAviso &aviso, const QStringList &titulos, const QString &ventana,
+                 const std::optional<QString> &indicacion, const QStringList &consejos,
+                 const std::function<void(int, const QString &)> &poner)
+{
+    for (int i = 0; i <= 14; ++i)
+        poner(i, i == 0 ? QStringLiteral(".: ") + titulos.at(0).toUpper() + QStringLiteral(" :.")
+                        : titulos.at(i));
+    dialogo.setWindowTitle(QStringLiteral(".:: ") + ventana + QStringLiteral(" ::."));
+    if (indicacion)
+        dialogo.FraFecha()->PonerIndicacion(*indicacion);
+
+    auto consejo = [](QWidget *control, const QString &texto) {
+        control->setToolTip(texto);
+        control->setAccessibleName(texto);
+    };
+    // The language picker's tip serves the colour and font buttons too.
+    const QString seleccionar = Consejo(0, consejos.at(0));
+    consejo(dialogo.ImgIdioma(0), seleccionar);
+    consejo(dialogo.findChild<QWidget *>(QStringLiteral("CmdFColor")), dialogo.ImgIdioma(0)->toolTip());
+    consejo(dialogo.findChild<QWidget *>(QStringLiteral("CmdFuente")), dialogo.ImgIdioma(0)->toolTip());
+    consejo(dialogo.findChild<QWidget *>(QStringLiteral("CmdGuardar")), Consejo(1, consejos.at(1)));
+    consejo(dialogo.findChild<QWidget *>(QStringLiteral("CmdCancelar")), Consejo(2, consejos.at(2)));
+    for (int i = 0; i < 3; ++i)
+        consejo(aviso.ImgSelec[static_cast<size_t>(i)], Consejo(3 + i, consejos.at(3 + i)));
+    consejo(aviso.CmdAvisoOk, Consejo(6, consejos.at(6)));
+
+    // Picture controls are named after the caption beside them.
+    dialogo.ImgSvisible()->setAccessibleName(titulos.at(5));
+    dialogo.ImgInicio()->setAccessibleName(titulos.at(6));
+    dialogo.findChild<QWidget *>(QStringLiteral("CmdAviso"))->setAccessibleName(titulos.at(8));
+    aviso.ImgAviso[0]->setAccessibleName(titulos.at(10));
+    aviso.TxtEvento->setAccessibleName(titulos.at(12));
+    aviso.ImgAviso[1]->setAccessibleName(titulos.at(13));
+    aviso.ImgAviso[2]->setAccessibleName(titulos.at(14));
+}
+
+} // namespace
+
+QString FrmOpc::ArchivoIdioma() const
+{
+    return Idioma::RutaArchivo(gral_.RutaPrograma, gral_.NombreIdioma);
+}
+
+bool FrmOpc::IdiomaDisponible() const
+{
+    return Idioma::Existe(gral_.RutaPrograma, gral_.NombreIdioma);
+}
+
+void FrmOpc::PonerTextosIncorporados()
+{
+    QStringList titulos;
+    for (int i = 0; i <= 14; ++i)
+        titulos << Clave(Idioma::kT0 + i).TextoPropio();
+    QStringList consejos;
+    for (int i = 0; i <= 6; ++i)
+        consejos << Clave(Idioma::kTip0 + i).TextoPropio();
+    PonerTextos(*this, *PicAviso_, titulos, Clave(Idioma::kMC).TextoPropio(), std::nullopt, consejos,
+                [this](int i, const QString &texto) { PonerTitulo(titulos_[i], texto); });
+}
+
+void FrmOpc::AplicarIdioma()
+{
+    const QString archivo = ArchivoIdioma();
+    const QString falta = QString::fromUtf16(Idioma::kFalta);
+    QStringList titulos;
+    for (int i = 0; i <= 14; ++i) {
+        const QString valor = Idioma::LeerTexto(archivo, Clave(Idioma::kT0 + i));
+        if (i == 0 && valor == falta) {
+            if (enRespaldoIdioma_) {
+                // Español itself gives no texts: keep the built-in Spanish ones.
+                PonerTextosIncorporados();
+                return;
+            }
+            enRespaldoIdioma_ = true;
+            ImgIdioma_Click(1);
+            enRespaldoIdioma_ = false;
+            return;
+        }
+        titulos << valor;
+    }
+    const QString porDefecto = QString::fromUtf16(Idioma::kDefectoTituloOpciones);
+    const QString ventana = Idioma::LeerTexto(archivo, Clave(Idioma::kMC), porDefecto);
+    const QString fc = Idioma::LeerTexto(archivo, Clave(Idioma::kFC), porDefecto);
+    std::optional<QString> indicacion;
+    if (gral_.FechaEvento == QString::fromUtf16(Ajustes::SinFecha))
+        indicacion = fc;
+    QStringList consejos;
+    for (int i = 0; i <= 6; ++i)
+        consejos << Idioma::LeerTexto(archivo, Clave(Idioma::kTip0 + i));
+    PonerTextos(*this, *PicAviso_, titulos, ventana, indicacion, consejos,
+                [this](int i, const QString &texto) { PonerTitulo(titulos_[i], texto); });
+}
+
+void FrmOpc::ImgIdioma_Click(int indice)
+{
+    if (indice == 0) {
+        const QString ruta = gral_.plataforma.ElegirArchivoAbrir(
+            this, ImgIdioma(0)->toolTip(), gral_.RutaPrograma, QString::fromUtf16(kFiltroIdioma));
+        // A name of fewer than four characters holds no extension to drop: taken as cancelled.
+        if (const std::optional<QString> nombre = Idioma::NombreDeArchivoElegido(ruta);
+            !ruta.isEmpty() && nombre)
+            PonerTitulo(titulos_[15], *nombre);
+    } else if (indice >= 1 && indice <= 5) {
+        PonerTitulo(titulos_[15], QString::fromUtf16(Idioma::kIdiomas[static_cast<size_t>(indice - 1)]));
+    }
+    gral_.NombreIdioma = titulos_[15].texto->text();
+    if (IdiomaDisponible()) {
+        AplicarIdioma();
+        return;
+    }
+    gral_.NombreIdioma = QString::fromUtf16(Idioma::kEspanol);
+    PonerTitulo(titulos_[15], gral_.NombreIdioma);
+}

@@ -1,0 +1,214 @@
+#include "selectorfecha.h"
+
+#include "titulos.h"
+#include "unidades.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace {
+
+const QColor kGris(145, 145, 145);
+constexpr int kColumnaTwips = 360;
+constexpr int kFilaTwips = 240;
+constexpr QPoint kOrigenRejilla(420, 600); // twips, top left of column 1, row 1
+
+// A day of the grid: a small flat button with its number, since a radio circle and a caption do
+// not fit 24 by 16 pixels. Still a radio button to the keyboard and to assistive tools.
+class BotonDia : public QRadioButton
+{
+public:
+    BotonDia(const QString &texto, QWidget *padre) : QRadioButton(texto, padre) {}
+
+protected:
+    bool hitButton(const QPoint &punto) const override { return rect().contains(punto); }
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter pintor(this);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        const QRectF caja = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QColor fondo = isChecked() ? QColor(128, 0, 0) : QColor(236, 238, 242);
+        if (!isEnabled())
+            fondo = isChecked() ? QColor(150, 90, 90) : QColor(170, 170, 170);
+        pintor.setPen(hasFocus() ? QPen(QColor(255, 214, 90), 2) : QPen(QColor(80, 80, 80)));
+        pintor.setBrush(fondo);
+        pintor.drawRoundedRect(caja, 3, 3);
+        pintor.setPen(isChecked() ? QColor(Qt::white)
+                                  : (isEnabled() ? QColor(20, 20, 30) : QColor(120, 120, 120)));
+        pintor.drawText(rect(), Qt::AlignCenter, text());
+    }
+};
+
+QFont FuentePequena(bool negrita)
+{
+    QFont fuente(QStringLiteral("MS Sans Serif"));
+    fuente.setStyleHint(QFont::SansSerif);
+    fuente.setPointSizeF(7.5);
+    fuente.setBold(negrita);
+    return fuente;
+}
+
+// Day i + 1 in its fixed cell: day 1 is column 2 of row 1, and rows hold six days after it.
+QPoint CeldaDia(int indice)
+{
+    const int posicion = indice + 1; // column 1 of row 1 is empty
+    return {posicion % 6, posicion / 6};
+}
+
+} // namespace
+
+SelectorFecha::SelectorFecha(QDate hoy, QWidget *padre) : QFrame(padre), hoy_(hoy)
+{
+    setObjectName(QStringLiteral("FraFecha"));
+    setAutoFillBackground(true);
+    QPalette colores = palette();
+    colores.setColor(QPalette::Window, kGris);
+    colores.setColor(QPalette::WindowText, QColor(20, 20, 30));
+    setPalette(colores);
+    setFrameShape(QFrame::StyledPanel);
+
+    CmbAnno = new QComboBox(this);
+    CmbAnno->setObjectName(QStringLiteral("CmbAnno"));
+    CmbAnno->setAccessibleName(QStringLiteral("Año"));
+    CmbAnno->setGeometry(RectTwips(120, 120, 1200, 330));
+    for (int anno = hoy.year(); anno <= hoy.year() + kAnnos - 1; ++anno)
+        CmbAnno->addItem(QString::number(anno));
+
+    CmbMes = new QComboBox(this);
+    CmbMes->setObjectName(QStringLiteral("CmbMes"));
+    CmbMes->setAccessibleName(QStringLiteral("Mes"));
+    CmbMes->setGeometry(RectTwips(1380, 120, 1500, 330));
+    const char16_t *meses[] = {u"Enero", u"Febrero", u"Marzo",      u"Abril",   u"Mayo",      u"Junio",
+                               u"Julio", u"Agosto",  u"Septiembre", u"Octubre", u"Noviembre", u"Diciembre"};
+    for (int mes = 1; mes <= 12; ++mes)
+        CmbMes->addItem(QString::fromUtf16(meses[mes - 1]), mes);
+    CmbMes->setMaxVisibleItems(12);
+
+    grupo_ = new QButtonGroup(this);
+    for (int i = 0; i < 31; ++i) {
+        auto *dia = new BotonDia(QString::number(i + 1), this);
+        dia->setObjectName(QStringLiteral("OptDia%1").arg(i));
+        dia->setFont(FuentePequena(true));
+        const QPoint celda = CeldaDia(i);
+        dia->setGeometry(RectTwips(kOrigenRejilla.x() + celda.x() * kColumnaTwips,
+                                   kOrigenRejilla.y() + celda.y() * kFilaTwips, 345, 225));
+        grupo_->addButton(dia, i);
+        OptDia[static_cast<size_t>(i)] = dia;
+    }
+
+    LblDexo = new QLabel(QStringLiteral("Seleccione la fecha"), this);
+    LblDexo->setObjectName(QStringLiteral("LblDexo"));
+    LblDexo->setTextFormat(Qt::PlainText);
+    LblDexo->setWordWrap(true);
+    LblDexo->setAlignment(Qt::AlignCenter);
+    LblDexo->setGeometry(RectTwips(60, 2130, 2880, 660));
+    QFont fuente = FuentePequena(true);
+    fuente.setPointSizeF(8.25);
+    LblDexo->setFont(fuente);
+
+    connect(CmbAnno, &QComboBox::activated, this, &SelectorFecha::AnnoOMesElegido);
+    connect(CmbMes, &QComboBox::activated, this, &SelectorFecha::AnnoOMesElegido);
+    connect(grupo_, &QButtonGroup::idClicked, this, &SelectorFecha::DiaElegido);
+}
+
+bool SelectorFecha::Ofrecida(QDate fecha) const
+{
+    return fecha.isValid() && fecha.year() >= hoy_.year() && fecha.year() < hoy_.year() + kAnnos;
+}
+
+void SelectorFecha::Cargar(std::optional<QDate> fecha)
+{
+    elegida_.reset();
+    if (!fecha || !Ofrecida(*fecha)) {
+        CmbAnno->setCurrentIndex(0);
+        AnnoOMesElegido();
+        CmbMes->setCurrentIndex(hoy_.month() - 1);
+        AnnoOMesElegido();
+        return;
+    }
+    CmbAnno->setCurrentIndex(fecha->year() - hoy_.year());
+    AnnoOMesElegido();
+    CmbMes->setCurrentIndex(fecha->month() - 1);
+    AnnoOMesElegido();
+    // Selected even when the button is disabled (a date earlier this year stays the saved one).
+    OptDia[static_cast<size_t>(fecha->day() - 1)]->setChecked(true);
+    DiaElegido(fecha->day() - 1);
+}
+
+void SelectorFecha::PonerIndicacion(const QString &texto)
+{
+    LblDexo->setText(texto);
+}
+
+void SelectorFecha::AnnoOMesElegido()
+{
+    LblDexo->setText(QStringLiteral("Seleccione la fecha"));
+    AjustarDias();
+}
+
+void SelectorFecha::LimpiarDias()
+{
+    // An exclusive group keeps one button checked; lift it to clear them all.
+    grupo_->setExclusive(false);
+    for (QRadioButton *dia : OptDia)
+        dia->setChecked(false);
+    grupo_->setExclusive(true);
+}
+
+void SelectorFecha::AjustarDias()
+{
+    const QString mes = CmbMes->currentText();
+    const int anno = CmbAnno->currentText().toInt();
+    static const QStringList meses31{QStringLiteral("Enero"),    QStringLiteral("Marzo"),
+                                     QStringLiteral("Mayo"),     QStringLiteral("Julio"),
+                                     QStringLiteral("Agosto"),   QStringLiteral("Octubre"),
+                                     QStringLiteral("Diciembre")};
+    static const QStringList meses30{QStringLiteral("Abril"), QStringLiteral("Junio"),
+                                     QStringLiteral("Septiembre"), QStringLiteral("Noviembre")};
+    if (meses31.contains(mes)) {
+        OptDia[28]->setVisible(true);
+        OptDia[29]->setVisible(true);
+        OptDia[30]->setVisible(true);
+    } else if (meses30.contains(mes)) {
+        OptDia[28]->setVisible(true);
+        OptDia[29]->setVisible(true);
+        OptDia[30]->setVisible(false);
+    } else if (mes == QLatin1String("Febrero")) {
+        OptDia[29]->setVisible(false);
+        OptDia[30]->setVisible(false);
+        // Every offered year lies within 50 years of today: no century rule is needed.
+        OptDia[28]->setVisible((anno & 3) == 0);
+    }
+
+    LimpiarDias();
+    for (QRadioButton *dia : OptDia)
+        dia->setEnabled(true);
+
+    if (CmbMes->currentIndex() < 0 || anno != hoy_.year())
+        return;
+    const int numeroMes = CmbMes->currentData().toInt();
+    if (numeroMes < hoy_.month()) {
+        for (QRadioButton *dia : OptDia)
+            dia->setEnabled(false);
+        return;
+    }
+    if (numeroMes == hoy_.month()) {
+        for (int i = 0; i + 1 < hoy_.day(); ++i)
+            OptDia[static_cast<size_t>(i)]->setEnabled(false);
+    }
+}
+
+void SelectorFecha::DiaElegido(int indice)
+{
+    // Built from the three numbers, never from a date text, so the system's date order is moot.
+    const QDate fecha(CmbAnno->currentText().toInt(), CmbMes->currentData().toInt(), indice + 1);
+    if (!fecha.isValid())
+        return;
+    elegida_ = fecha;
+    LblDexo->setText(QLocale().toString(fecha, QLocale::LongFormat));
+    emit fechaElegida(fecha);
+}

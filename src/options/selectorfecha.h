@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDate>
+#include <QFrame>
+
+#include <array>
+#include <optional>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+
+// The date frame: the year and month lists, the 31 day buttons in their fixed grid and the label
+// that shows the date chosen. Past days of this month and every day of past months of this year
+// cannot be chosen; earlier years are not offered.
+class SelectorFecha : public QFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kAnnos = 51;
+
+    SelectorFecha(QDate hoy, QWidget *padre);
+
+    // Selects year, month and day of a stored date, each with the reaction of a user's click;
+    // nullopt selects this year and month and no day.
+    void Cargar(std::optional<QDate> fecha);
+    // The prompt shown while no date is chosen (a language's own text).
+    void PonerIndicacion(const QString &texto);
+    void AjustarDias();
+
+    std::optional<QDate> Elegida() const { return elegida_; }
+    // Whether a stored date can be shown: it lies in one of the offered years.
+    bool Ofrecida(QDate fecha) const;
+
+    QComboBox *CmbAnno;
+    QComboBox *CmbMes;
+    std::array<QRadioButton *, 31> OptDia{};
+    QLabel *LblDexo;
+
+signals:
+    void fechaElegida(QDate fecha);
+
+private:
+    void AnnoOMesElegido();
+    void DiaElegido(int indice);
+    void LimpiarDias();
+
+    QButtonGroup *grupo_;
+    QDate hoy_;
+    std::optional<QDate> elegida_;
+};

@@ -1,0 +1,13 @@
+# The options dialog, driven as a user would: clicks, keys, and the fake platform's answers.
+dexo_prueba(test_opcfecha ENLACES dexo_options dexo_recursos
+            FUENTES options/test_opcfecha.cpp options/fixture_opciones.h)
+dexo_prueba(test_opcaviso ENLACES dexo_options dexo_recursos
+            FUENTES options/test_opcaviso.cpp options/fixture_opciones.h)
+dexo_prueba(test_opcapariencia ENLACES dexo_options dexo_recursos
+            FUENTES options/test_opcapariencia.cpp options/fixture_opciones.h)
+dexo_prueba(test_opcguardar ENLACES dexo_countdown dexo_recursos
+            FUENTES options/test_opcguardar.cpp options/fixture_opciones.h)
+dexo_prueba(test_dlgfuentecolor ENLACES dexo_platform FUENTES options/test_dlgfuentecolor.cpp)
+# The shipped language files, to check that their texts fit the dialog.
+target_compile_definitions(test_opcguardar PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
+target_compile_definitions(test_opcapariencia PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
