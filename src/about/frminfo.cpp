@@ -132,7 +132,8 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         ImgSel_[indice] = zona;
     }
 
-    auto *casilla = new CasillaDeRaton(QStringLiteral("Mostrar esta información al inicio del programa"), this);
+    auto *casilla =
+        new CasillaDeRaton(QStringLiteral("Mostrar esta información al inicio del programa"), this);
     casilla->alSoltarEncima = [this] { GuardarMostrarInfo(); };
     ChkInicio_ = casilla;
     ChkInicio_->setObjectName(QStringLiteral("ChkInicio"));

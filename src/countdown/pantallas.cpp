@@ -31,7 +31,9 @@ QPoint PosicionVisible(const QRect &ventana, const QList<QRect> &pantallas)
             cercana = &pantalla;
         }
     }
-    const int x = std::clamp(ventana.left(), cercana->left(), std::max(cercana->left(), cercana->right() + 1 - ventana.width()));
-    const int y = std::clamp(ventana.top(), cercana->top(), std::max(cercana->top(), cercana->bottom() + 1 - ventana.height()));
+    const int x = std::clamp(ventana.left(), cercana->left(),
+                             std::max(cercana->left(), cercana->right() + 1 - ventana.width()));
+    const int y = std::clamp(ventana.top(), cercana->top(),
+                             std::max(cercana->top(), cercana->bottom() + 1 - ventana.height()));
     return {x, y};
 }

@@ -53,8 +53,7 @@ bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, Q
                                                 "Path=%3\n"
                                                 "Terminal=false\n"
                                                 "X-GNOME-Autostart-enabled=true\n")
-                                     .arg(nombre, CitarExec(programa),
-                                          QFileInfo(programa).absolutePath())
+                                     .arg(nombre, CitarExec(programa), QFileInfo(programa).absolutePath())
                                      .toUtf8();
     QSaveFile destino(archivo);
     if (!destino.open(QIODevice::WriteOnly) || destino.write(contenido) != contenido.size() ||

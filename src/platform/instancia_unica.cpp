@@ -11,7 +11,9 @@ InstanciaUnica::InstanciaUnica(const QString &programa, const QString &carpetaPr
     if (carpeta.isEmpty())
         carpeta = QDir::tempPath();
     const QByteArray huella =
-        QCryptographicHash::hash(QDir::cleanPath(carpetaPrograma).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+        QCryptographicHash::hash(QDir::cleanPath(carpetaPrograma).toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
     cerrojo_ = std::make_unique<QLockFile>(carpeta + u'/' + programa + u'-' + QString::fromLatin1(huella) +
                                            QStringLiteral(".lock"));
     // Age alone never makes the lock stale: only a dead owner does.

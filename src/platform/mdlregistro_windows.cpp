@@ -14,7 +14,8 @@ LONG EscribirDatoRegistro(HKEY clave, const QString &nombre, DWORD tipo, const Q
     const std::wstring nombreW = nombre.toStdWString();
     if (tipo == kTipoTexto) {
         const std::wstring datos = valor.toStdWString();
-        return RegSetValueExW(clave, nombreW.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(datos.c_str()),
+        return RegSetValueExW(clave, nombreW.c_str(), 0, REG_SZ,
+                              reinterpret_cast<const BYTE *>(datos.c_str()),
                               static_cast<DWORD>((datos.size() + 1) * sizeof(wchar_t)));
     }
     if (tipo == kTipoNumero) {

@@ -33,7 +33,8 @@ private slots:
     {
         QCOMPARE(TextoDias(1234, QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("01,234"));
         const QLocale frances(QLocale::French, QLocale::France);
-        QCOMPARE(TextoDias(100, frances), QStringLiteral("00") + frances.groupSeparator() + QStringLiteral("100"));
+        QCOMPARE(TextoDias(100, frances),
+                 QStringLiteral("00") + frances.groupSeparator() + QStringLiteral("100"));
     }
 
     void disposicion()

@@ -43,7 +43,8 @@ private slots:
         QVERIFY(contenido.contains("\nIcon=dexo\n"));
 
         // Writing again replaces the entry; removing it twice is fine.
-        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/home/ana/mis cosas/Dexo"), &error));
+        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/home/ana/mis cosas/Dexo"),
+                                          &error));
         QCOMPARE(LineaExec(), QByteArray("Exec=\"/home/ana/mis cosas/Dexo\""));
         QVERIFY(BorrarInicioSistemaNativo(QStringLiteral("Dexo")));
         QVERIFY(!QFile::exists(Entrada()));
@@ -53,7 +54,8 @@ private slots:
     void caracteresReservadosEscapados()
     {
         QString error;
-        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/d/$a`b\"c\\d%e/Dexo"), &error));
+        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/d/$a`b\"c\\d%e/Dexo"),
+                                          &error));
         QCOMPARE(LineaExec(), QByteArray("Exec=\"/d/\\\\$a\\\\`b\\\\\"c\\\\\\\\d%%e/Dexo\""));
     }
 

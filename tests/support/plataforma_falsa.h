@@ -65,7 +65,8 @@ public:
         Anotar(QStringLiteral("dialogo-fuente"));
         return fuentes.isEmpty() ? std::nullopt : std::optional<QFont>(fuentes.dequeue());
     }
-    std::optional<std::pair<QFont, QColor>> ElegirFuenteYColor(QWidget *, const QFont &, const QColor &) override
+    std::optional<std::pair<QFont, QColor>> ElegirFuenteYColor(QWidget *, const QFont &,
+                                                               const QColor &) override
     {
         Anotar(QStringLiteral("dialogo-fuente-color"));
         return fuentesYColores.isEmpty() ? std::nullopt
