@@ -24,7 +24,7 @@ case $carpeta in
     ;;
 esac
 
-# The base directory specification ignores a relative XDG_DATA_HOME.
+# The XDG base directory rules ignore a relative XDG_DATA_HOME.
 case ${XDG_DATA_HOME:-} in
 /*) datos=$XDG_DATA_HOME ;;
 *) datos=${HOME:?HOME is not set}/.local/share ;;
