@@ -40,6 +40,9 @@ EstadoTexto Estado(const QString &texto)
         return EstadoTexto::Falta;
     if (EsBlanco(texto.front()) || EsBlanco(texto.back()))
         return EstadoTexto::Cambiaria;
+    // A pasted line break: a line of the file cannot hold it, so the save would refuse it.
+    if (texto.contains(u'\n') || texto.contains(u'\r'))
+        return EstadoTexto::Cambiaria;
     const QChar primera = texto.front();
     if (texto.size() >= 2 && (primera == u'"' || primera == u'\'') && texto.back() == primera)
         return EstadoTexto::Cambiaria;

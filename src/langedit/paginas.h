@@ -17,7 +17,7 @@ int PaginaDeSlot(int slot);
 enum class EstadoTexto {
     Escrito,   // ready to save
     Falta,     // empty or "?": still to translate
-    Cambiaria, // the file would give it back otherwise (blanks at an end, enclosing quotes)
+    Cambiaria, // the file would not give it back as typed (blanks at an end, enclosing quotes, a line break)
 };
 EstadoTexto Estado(const QString &texto);
 

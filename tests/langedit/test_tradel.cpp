@@ -4,6 +4,8 @@
 #include "idiomas.h"
 #include "perfil.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -424,6 +426,8 @@ private slots:
         QTest::newRow("comillas distintas") << "\"Close'" << escrito;
         QTest::newRow("una comilla") << "\"" << escrito;
         QTest::newRow("comillas dentro") << "Say \"hi\" now" << escrito;
+        QTest::newRow("salto de línea") << "Show\nhelp" << cambiaria;
+        QTest::newRow("retorno") << "Show\rhelp" << cambiaria;
     }
     void estadoDeUnTexto()
     {
@@ -473,6 +477,14 @@ private slots:
         QVERIFY(w.CmdMenos->Senal());
         w.TxTIdioma[20]->setText("Anteprima:");
         QVERIFY(!w.CmdMenos->Senal());
+
+        // A pasted line break stays in the box, and no file can hold it.
+        QGuiApplication::clipboard()->setText(QStringLiteral("Mostra\nla guida"));
+        w.TxTIdioma[7]->selectAll();
+        w.TxTIdioma[7]->paste();
+        QVERIFY(w.TxTIdioma[7]->text().contains(u'\n'));
+        QCOMPARE(w.TxTIdioma[7]->palette().color(QPalette::Base), cambiaria);
+        QVERIFY(w.CmdMenos->Senal());
     }
 
     void teclado()
