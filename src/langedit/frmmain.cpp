@@ -236,9 +236,13 @@ bool FrmMain::Guardar()
         plataforma_.ElegirArchivoGuardar(this, LblTitulo[Idioma::kTip0 + 1]->text(), RutaPrograma, kFiltro);
     if (ruta.isEmpty())
         return false;
-    // A file without the extension would never be offered as a language.
-    if (QFileInfo(ruta).suffix().isEmpty())
+    // A file without the extension would never be offered as a language; a name typed with a
+    // dot at its end gets the extension after that dot, not a second one.
+    if (QFileInfo(ruta).suffix().isEmpty()) {
+        if (ruta.endsWith(u'.'))
+            ruta.chop(1);
         ruta += QString::fromUtf16(Idioma::kExtension);
+    }
     ArchivoIdioma = QDir::toNativeSeparators(ruta);
 
     QList<EscrituraPerfil> escrituras;

@@ -307,6 +307,8 @@ private slots:
                                   << "Deutsch.dxl";
         QTest::newRow("con otra extensión") << "Deutsch.txt"
                                             << "Deutsch.txt";
+        QTest::newRow("con punto final") << "Deutsch."
+                                         << "Deutsch.dxl";
     }
     void nombreSinExtension()
     {
