@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 
 constexpr int kAnchoCaja = 496;
@@ -221,6 +223,8 @@ QWidget *FrmMain::ConstruirPagina(int pagina)
         TxTIdioma[s]->setObjectName(QStringLiteral("TxTIdioma%1").arg(s));
         TxTIdioma[s]->setFixedWidth(kAnchoCaja);
         TxTIdioma[s]->setMinimumHeight(26);
+        // Files give their texts whole; a box must not cut one and save it back cut.
+        TxTIdioma[s]->setMaxLength(std::numeric_limits<int>::max());
         TxTIdioma[s]->installEventFilter(this);
         columna->addWidget(LblTitulo[s]);
         columna->addSpacing(2);

@@ -194,6 +194,23 @@ private slots:
         QVERIFY(w.LblTitulo[0]->toolTip().isEmpty());
     }
 
+    void textoMuyLargo()
+    {
+        // Longer than a line box holds by default: loaded, kept and saved whole.
+        FixtureTradel f;
+        const QByteArray largo(40000, 'x');
+        f.carpeta.Escribir("Largo.dxl", "[Menu]\r\n0=" + largo + "\r\n");
+        FrmMain &w = f.Iniciar();
+        f.plataforma.archivos.enqueue(f.carpeta.Archivo("Largo.dxl"));
+        w.ImgSelIdioma_Click(1);
+        QCOMPARE(w.TxTIdioma[0]->text().size(), largo.size());
+        QVERIFY(!w.HayCambiosSinGuardar());
+        f.plataforma.archivos.enqueue(f.carpeta.Archivo("Largo.dxl"));
+        w.CmdGuardar_Click();
+        QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo("Largo.dxl"), Idioma::kClaves[0]),
+                 QString::fromLatin1(largo));
+    }
+
     void paginado()
     {
         FixtureTradel f;
