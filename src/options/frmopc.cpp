@@ -31,7 +31,8 @@ QString Texto(const char16_t *texto)
     return QString::fromUtf16(texto);
 }
 
-// The size as the text of a real number: "24" for 24, "10.5" for 10.5.
+// The size as the text of a real number with the system's decimal separator: "24", "10,5" or
+// "10.5". Readers know only the comma and the point, so any other separator is written as a point.
 QString TextoTamano(double tam)
 {
     QString texto = QString::number(tam, 'f', 2);
@@ -39,6 +40,8 @@ QString TextoTamano(double tam)
         texto.chop(1);
     if (texto.endsWith(QLatin1Char('.')))
         texto.chop(1);
+    if (QLocale().decimalPoint() == QLatin1String(","))
+        texto.replace(QLatin1Char('.'), QLatin1Char(','));
     return texto;
 }
 

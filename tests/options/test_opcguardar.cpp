@@ -129,6 +129,39 @@ private slots:
         QCOMPARE(otra.PicMuestra()->LblDiasAux->font().pointSizeF(), 10.5);
     }
 
+    void tamanoConElSeparadorDelSistema_data()
+    {
+        QTest::addColumn<QLocale>("local");
+        QTest::addColumn<double>("tam");
+        QTest::addColumn<QString>("escrito");
+        const QLocale espanol(QLocale::Spanish, QLocale::Spain);
+        const QLocale ingles(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("coma") << espanol << 10.5 << "10,5";
+        QTest::newRow("punto") << ingles << 10.5 << "10.5";
+        QTest::newRow("dos decimales") << espanol << 8.25 << "8,25";
+        QTest::newRow("entero") << espanol << 24.0 << "24";
+        // A separator the readers do not know is never written.
+        QTest::newRow("árabe") << QLocale(QLocale::Arabic, QLocale::Egypt) << 10.5 << "10.5";
+    }
+    void tamanoConElSeparadorDelSistema()
+    {
+        QFETCH(QLocale, local);
+        QFETCH(double, tam);
+        QFETCH(QString, escrito);
+        QLocale::setDefault(local);
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        QFont fuente(QStringLiteral("DejaVu Sans"));
+        fuente.setPointSizeF(tam);
+        f.plataforma.fuentesYColores << std::pair(fuente, QColor(Qt::black));
+        d.CmdFuente_Click();
+        d.CmdGuardar_Click();
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Fuente", "Tam", "?"), escrito);
+        // Read back as the same size.
+        FrmOpc &otra = f.Abrir();
+        QCOMPARE(otra.PicMuestra()->LblDiasAux->font().pointSizeF(), tam);
+    }
+
     void guardarSinDiaDevuelveLaFechaCargada()
     {
         FixtureOpciones f;
