@@ -296,6 +296,38 @@ private slots:
         QCOMPARE(qRound(f.principal.windowOpacity() * 255), 255);
     }
 
+    void tabRecorreCadaPanel()
+    {
+        // Tab itself, not only the focus chain: every enabled control of the panel shown is met.
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto recorrer = [&d](QWidget *desde) {
+            desde->setFocus();
+            QSet<QWidget *> vistos;
+            for (int i = 0; i < 120; ++i) {
+                vistos.insert(QApplication::focusWidget());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            return vistos;
+        };
+        QSet<QWidget *> vistos = recorrer(d.FraFecha()->CmbAnno);
+        for (QWidget *control : d.PicOpciones()->findChildren<QWidget *>()) {
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&d) && control->isEnabled())
+                QVERIFY2(vistos.contains(control), qPrintable(control->objectName()));
+        }
+        d.CmdAviso_Click();
+        vistos = recorrer(d.PicAviso()->ImgAviso[0]);
+        for (QWidget *control : d.PicAviso()->findChildren<QWidget *>()) {
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&d) && control->isEnabled())
+                QVERIFY2(vistos.contains(control), qPrintable(control->objectName()));
+        }
+        // Hidden panels are never reached.
+        for (QWidget *control : vistos)
+            QVERIFY2(!d.PicOpciones()->isAncestorOf(control), qPrintable(control->objectName()));
+    }
+
     void ctrlSEnElPanelDeAviso()
     {
         FixtureOpciones f;
