@@ -199,6 +199,11 @@ private slots:
         QCOMPARE(avisos.size(), 1);
         QVERIFY2(avisos.first().contains(QDir::toNativeSeparators(f.gral.ArchivoIni)),
                  qPrintable(avisos.first()));
+        // The reason comes with the name of the file.
+        QString motivo;
+        QVERIFY(!EscribirPerfilLote(f.gral.ArchivoIni, {{"Datos", "Fecha", "Ninguna"}}, &motivo));
+        QVERIFY(!motivo.isEmpty());
+        QVERIFY2(avisos.first().contains(motivo), qPrintable(avisos.first()));
         QVERIFY(d.isVisible());
         QVERIFY(!f.gral.Recargar);
         QCOMPARE(d.PicAviso()->TxtEvento->text(), QStringLiteral("Boda"));
