@@ -236,6 +236,31 @@ private slots:
         QCOMPARE(f.gral.FechaEvento, QStringLiteral("09/02/2027"));
     }
 
+    void diaDesdeElTeclado_data()
+    {
+        QTest::addColumn<int>("tecla");
+        QTest::newRow("espacio") << int(Qt::Key_Space);
+        QTest::newRow("intro") << int(Qt::Key_Return);
+        QTest::newRow("intro del teclado numérico") << int(Qt::Key_Enter);
+    }
+    void diaDesdeElTeclado()
+    {
+        QFETCH(int, tecla);
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        SelectorFecha &fecha = *d.FraFecha();
+        fecha.OptDia[19]->setFocus();
+        QTest::keyClick(fecha.OptDia[19], Qt::Key(tecla));
+        QVERIFY(fecha.OptDia[19]->isChecked());
+        QCOMPARE(f.gral.FechaEvento, QStringLiteral("20/12/2026"));
+        // A past day stays out of reach.
+        QTest::keyClick(fecha.OptDia[2], Qt::Key(tecla));
+        QCOMPARE(f.gral.FechaEvento, QStringLiteral("20/12/2026"));
+        QVERIFY(d.isVisible());
+    }
+
     void textoDeCincuenta()
     {
         FixtureOpciones f;
