@@ -31,7 +31,8 @@ QString Texto(const char16_t *texto)
     return QString::fromUtf16(texto);
 }
 
-// The size as the text of a real number: "24" for 24, "10.5" for 10.5.
+// The size as the text of a real number with the system's decimal separator: "24", "10,5" or
+// "10.5". Readers know only the comma and the point, so any other separator is written as a point.
 QString TextoTamano(double tam)
 {
     QString texto = QString::number(tam, 'f', 2);
@@ -39,6 +40,8 @@ QString TextoTamano(double tam)
         texto.chop(1);
     if (texto.endsWith(QLatin1Char('.')))
         texto.chop(1);
+    if (QLocale().decimalPoint() == QLatin1String(","))
+        texto.replace(QLatin1Char('.'), QLatin1Char(','));
     return texto;
 }
 
@@ -61,6 +64,8 @@ FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gr
     setModal(true);
     const QSize tamano = RectTwips(0, 0, kPanelTwips.width(), kPanelTwips.height()).size();
     setFixedSize(tamano);
+    // Read once: the list of years and the obsolete-date check must agree on today.
+    hoy_ = gral_.reloj.Hoy();
 
     PicOpciones_ = new PanelFondo(this);
     PicOpciones_->setObjectName(QStringLiteral("PicOpciones"));
@@ -89,7 +94,6 @@ FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gr
         CmdGuardar_Click();
     });
 
-    hoy_ = gral_.reloj.Hoy();
     PicMuestra_->LblDiasAux->setText(QStringLiteral("0"));
     CargarOpciones();
     PicMuestra_->TmrMuestra->start();
@@ -105,7 +109,7 @@ void FrmOpc::CrearPanelOpciones()
     titulo(0, QRect(360, 90, 6000, 480), u".: OPCIONES :.", 30);
     titulo(7, QRect(360, 720, 3000, 300), u"Marbeo:");
 
-    FraFecha_ = new SelectorFecha(gral_.reloj.Hoy(), PicOpciones_);
+    FraFecha_ = new SelectorFecha(hoy_, PicOpciones_);
     FraFecha_->setGeometry(RectTwips(360, 1020, 3000, 2880));
     connect(FraFecha_, &SelectorFecha::fechaElegida, this,
             [this](QDate fecha) { gral_.FechaEvento = Valores::TextoFecha(fecha); });

@@ -57,7 +57,10 @@ void PonerTextos(FrmOpc &dialogo, PanelAviso &aviso, const QStringList &titulos,
         consejo(aviso.ImgSelec[static_cast<size_t>(i)], Consejo(3 + i, consejos.at(3 + i)));
     consejo(aviso.CmdAvisoOk, Consejo(6, consejos.at(6)));
 
-    // Picture controls are named after the caption beside them.
+    // Picture controls are named after the caption beside them; the three pickers share a tip.
+    dialogo.ImgIdioma(0)->setAccessibleName(titulos.at(2) + QLatin1Char(' ') + seleccionar);
+    dialogo.findChild<QWidget *>(QStringLiteral("CmdFColor"))->setAccessibleName(titulos.at(3));
+    dialogo.findChild<QWidget *>(QStringLiteral("CmdFuente"))->setAccessibleName(titulos.at(4));
     dialogo.ImgSvisible()->setAccessibleName(titulos.at(5));
     dialogo.ImgInicio()->setAccessibleName(titulos.at(6));
     dialogo.findChild<QWidget *>(QStringLiteral("CmdAviso"))->setAccessibleName(titulos.at(8));

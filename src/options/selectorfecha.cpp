@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -26,6 +27,17 @@ public:
 
 protected:
     bool hitButton(const QPoint &punto) const override { return rect().contains(punto); }
+    // Enter picks the day too, as on the dialog's picture buttons.
+    void keyPressEvent(QKeyEvent *evento) override
+    {
+        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+            if (isEnabled())
+                click();
+            evento->accept();
+            return;
+        }
+        QRadioButton::keyPressEvent(evento);
+    }
     void paintEvent(QPaintEvent *) override
     {
         QPainter pintor(this);

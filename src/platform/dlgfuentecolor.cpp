@@ -45,7 +45,7 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
     tamano_ = new QDoubleSpinBox(this);
     tamano_->setObjectName(QStringLiteral("tamano"));
     tamano_->setRange(kTamMinimo, kTamMaximo);
-    tamano_->setDecimals(1);
+    tamano_->setDecimals(2); // the settings hold sizes such as 8.25
     tamano_->setSingleStep(1.0);
     tamano_->setSuffix(QStringLiteral(" pt"));
     tamano_->setValue(fuente.pointSizeF() > 0 ? fuente.pointSizeF() : 24.0);

@@ -44,6 +44,23 @@ private slots:
         QVERIFY(!dialogo.findChild<QPushButton *>("color")->autoDefault());
     }
 
+    void tamanoIntacto_data()
+    {
+        QTest::addColumn<double>("tam");
+        QTest::newRow("8,25") << 8.25;
+        QTest::newRow("9,75") << 9.75;
+        QTest::newRow("12,5") << 12.5;
+    }
+    void tamanoIntacto()
+    {
+        // Settings hold sizes to two decimals: accepting the dialog untouched must not round them.
+        QFETCH(double, tam);
+        QFont inicial(QStringLiteral("DejaVu Sans"));
+        inicial.setPointSizeF(tam);
+        DlgFuenteColor dialogo(inicial, QColor(Qt::black));
+        QCOMPARE(dialogo.Fuente().pointSizeF(), tam);
+    }
+
     void filtros_data()
     {
         QTest::addColumn<QString>("barras");

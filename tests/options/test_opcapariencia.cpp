@@ -208,6 +208,13 @@ private slots:
             QCOMPARE(d.LblSombra(i)->parentWidget(), d.LblTitulo(i)->parentWidget());
         }
         QCOMPARE(d.ImgIdioma(0)->toolTip(), QStringLiteral("Seleccionar..."));
+        // The three pickers share a tip but are named apart, after their captions.
+        QCOMPARE(d.findChild<QWidget *>("CmdFColor")->toolTip(), QStringLiteral("Seleccionar..."));
+        QCOMPARE(d.findChild<QWidget *>("CmdFuente")->toolTip(), QStringLiteral("Seleccionar..."));
+        QCOMPARE(d.findChild<QWidget *>("CmdFColor")->accessibleName(), QStringLiteral("Color del fondo:"));
+        QCOMPARE(d.findChild<QWidget *>("CmdFuente")->accessibleName(),
+                 QStringLiteral("Fuente de letra, tamaño y color:"));
+        QCOMPARE(d.ImgIdioma(0)->accessibleName(), QStringLiteral("Idioma: Seleccionar..."));
         QCOMPARE(d.PicAviso()->ImgSelec[1]->toolTip(), QStringLiteral("Seleccionar sonido..."));
         QCOMPARE(d.PicAviso()->CmdAvisoOk->toolTip(), QStringLiteral("Volver..."));
         const QStringList idiomas{"Español", "English", "Italiano", "Français", "Português"};

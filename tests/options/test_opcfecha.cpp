@@ -140,6 +140,32 @@ private slots:
         QCOMPARE(Habilitados(fecha).size(), 12);
     }
 
+    void unSoloHoyAunqueCambieElAnno()
+    {
+        // The dialog opens as the year turns: the list of years and the obsolete-date check must
+        // share one today, or the last day of the old year is offered and called obsolete at once.
+        class RelojMedianoche final : public Reloj
+        {
+        public:
+            QDate Hoy() const override { return lecturas_++ == 0 ? QDate(2026, 12, 31) : QDate(2027, 1, 1); }
+
+        private:
+            mutable int lecturas_ = 0;
+        };
+        CarpetaPrograma carpeta;
+        PlataformaFalsa plataforma;
+        RelojMedianoche reloj;
+        ModGral gral(plataforma, reloj);
+        gral.IniciarRutas(carpeta.Ruta());
+        carpeta.EscribirIni("[Datos]\r\nFecha=31/12/2026\r\n");
+        QWidget principal;
+        FrmOpc d(gral, &principal);
+        QVERIFY(plataforma.llamadas.isEmpty());
+        QCOMPARE(d.FraFecha()->CmbAnno->itemText(0), QStringLiteral("2026"));
+        QCOMPARE(Marcado(*d.FraFecha()), 31);
+        QCOMPARE(gral.FechaEvento, QStringLiteral("31/12/2026"));
+    }
+
     void fechaObsoleta()
     {
         FixtureOpciones f;
@@ -208,6 +234,31 @@ private slots:
         Elegir(fecha.CmbMes, QStringLiteral("Diciembre"));
         fecha.OptDia[2]->click();
         QCOMPARE(f.gral.FechaEvento, QStringLiteral("09/02/2027"));
+    }
+
+    void diaDesdeElTeclado_data()
+    {
+        QTest::addColumn<int>("tecla");
+        QTest::newRow("espacio") << int(Qt::Key_Space);
+        QTest::newRow("intro") << int(Qt::Key_Return);
+        QTest::newRow("intro del teclado numérico") << int(Qt::Key_Enter);
+    }
+    void diaDesdeElTeclado()
+    {
+        QFETCH(int, tecla);
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        SelectorFecha &fecha = *d.FraFecha();
+        fecha.OptDia[19]->setFocus();
+        QTest::keyClick(fecha.OptDia[19], Qt::Key(tecla));
+        QVERIFY(fecha.OptDia[19]->isChecked());
+        QCOMPARE(f.gral.FechaEvento, QStringLiteral("20/12/2026"));
+        // A past day stays out of reach.
+        QTest::keyClick(fecha.OptDia[2], Qt::Key(tecla));
+        QCOMPARE(f.gral.FechaEvento, QStringLiteral("20/12/2026"));
+        QVERIFY(d.isVisible());
     }
 
     void textoDeCincuenta()

@@ -129,6 +129,39 @@ private slots:
         QCOMPARE(otra.PicMuestra()->LblDiasAux->font().pointSizeF(), 10.5);
     }
 
+    void tamanoConElSeparadorDelSistema_data()
+    {
+        QTest::addColumn<QLocale>("local");
+        QTest::addColumn<double>("tam");
+        QTest::addColumn<QString>("escrito");
+        const QLocale espanol(QLocale::Spanish, QLocale::Spain);
+        const QLocale ingles(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("coma") << espanol << 10.5 << "10,5";
+        QTest::newRow("punto") << ingles << 10.5 << "10.5";
+        QTest::newRow("dos decimales") << espanol << 8.25 << "8,25";
+        QTest::newRow("entero") << espanol << 24.0 << "24";
+        // A separator the readers do not know is never written.
+        QTest::newRow("árabe") << QLocale(QLocale::Arabic, QLocale::Egypt) << 10.5 << "10.5";
+    }
+    void tamanoConElSeparadorDelSistema()
+    {
+        QFETCH(QLocale, local);
+        QFETCH(double, tam);
+        QFETCH(QString, escrito);
+        QLocale::setDefault(local);
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        QFont fuente(QStringLiteral("DejaVu Sans"));
+        fuente.setPointSizeF(tam);
+        f.plataforma.fuentesYColores << std::pair(fuente, QColor(Qt::black));
+        d.CmdFuente_Click();
+        d.CmdGuardar_Click();
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Fuente", "Tam", "?"), escrito);
+        // Read back as the same size.
+        FrmOpc &otra = f.Abrir();
+        QCOMPARE(otra.PicMuestra()->LblDiasAux->font().pointSizeF(), tam);
+    }
+
     void guardarSinDiaDevuelveLaFechaCargada()
     {
         FixtureOpciones f;
@@ -166,6 +199,11 @@ private slots:
         QCOMPARE(avisos.size(), 1);
         QVERIFY2(avisos.first().contains(QDir::toNativeSeparators(f.gral.ArchivoIni)),
                  qPrintable(avisos.first()));
+        // The reason comes with the name of the file.
+        QString motivo;
+        QVERIFY(!EscribirPerfilLote(f.gral.ArchivoIni, {{"Datos", "Fecha", "Ninguna"}}, &motivo));
+        QVERIFY(!motivo.isEmpty());
+        QVERIFY2(avisos.first().contains(motivo), qPrintable(avisos.first()));
         QVERIFY(d.isVisible());
         QVERIFY(!f.gral.Recargar);
         QCOMPARE(d.PicAviso()->TxtEvento->text(), QStringLiteral("Boda"));
@@ -261,6 +299,38 @@ private slots:
         QVERIFY(!f.carpeta.Existe(QStringLiteral("Dexo.INI")));
         QVERIFY(!d.PicMuestra()->TmrMuestra->isActive());
         QCOMPARE(qRound(f.principal.windowOpacity() * 255), 255);
+    }
+
+    void tabRecorreCadaPanel()
+    {
+        // Tab itself, not only the focus chain: every enabled control of the panel shown is met.
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto recorrer = [&d](QWidget *desde) {
+            desde->setFocus();
+            QSet<QWidget *> vistos;
+            for (int i = 0; i < 120; ++i) {
+                vistos.insert(QApplication::focusWidget());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            return vistos;
+        };
+        QSet<QWidget *> vistos = recorrer(d.FraFecha()->CmbAnno);
+        for (QWidget *control : d.PicOpciones()->findChildren<QWidget *>()) {
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&d) && control->isEnabled())
+                QVERIFY2(vistos.contains(control), qPrintable(control->objectName()));
+        }
+        d.CmdAviso_Click();
+        vistos = recorrer(d.PicAviso()->ImgAviso[0]);
+        for (QWidget *control : d.PicAviso()->findChildren<QWidget *>()) {
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&d) && control->isEnabled())
+                QVERIFY2(vistos.contains(control), qPrintable(control->objectName()));
+        }
+        // Hidden panels are never reached.
+        for (QWidget *control : vistos)
+            QVERIFY2(!d.PicOpciones()->isAncestorOf(control), qPrintable(control->objectName()));
     }
 
     void ctrlSEnElPanelDeAviso()
