@@ -1,4 +1,5 @@
 #include "carpeta_programa.h"
+#include "esperar.h"
 #include "perfil.h"
 
 #include <QDir>
@@ -61,18 +62,6 @@ private:
         proceso.setProcessEnvironment(entorno);
         proceso.setProgram(programa.isEmpty() ? Programa() : programa);
         proceso.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    }
-
-    static bool Esperar(const std::function<bool()> &condicion, int milisegundos = 20000)
-    {
-        QElapsedTimer reloj;
-        reloj.start();
-        while (!condicion()) {
-            if (reloj.elapsed() > milisegundos)
-                return false;
-            QTest::qWait(50);
-        }
-        return true;
     }
 
 private slots:

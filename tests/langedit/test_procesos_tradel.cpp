@@ -1,4 +1,5 @@
 #include "carpeta_programa.h"
+#include "esperar.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -37,18 +38,6 @@ private:
         return !QDir(ejecucion_.path())
                     .entryList({programa + QStringLiteral("-*.lock")}, QDir::Files)
                     .isEmpty();
-    }
-
-    static bool Esperar(const std::function<bool()> &condicion)
-    {
-        QElapsedTimer reloj;
-        reloj.start();
-        while (!condicion()) {
-            if (reloj.elapsed() > 20000)
-                return false;
-            QTest::qWait(50);
-        }
-        return true;
     }
 
 private slots:

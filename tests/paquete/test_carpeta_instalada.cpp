@@ -1,3 +1,4 @@
+#include "esperar.h"
 #include "perfil.h"
 
 #include <QDir>
@@ -38,18 +39,6 @@ private:
             lista << QDir(raiz).relativeFilePath(it.next());
         lista.sort();
         return lista;
-    }
-
-    static bool Esperar(const std::function<bool()> &condicion)
-    {
-        QElapsedTimer reloj;
-        reloj.start();
-        while (!condicion()) {
-            if (reloj.elapsed() > 20000)
-                return false;
-            QTest::qWait(50);
-        }
-        return true;
     }
 
     // Whether the process has its SIGTERM handler in place (Linux: the caught-signals mask).
