@@ -120,7 +120,8 @@ void FrmMain::AplicarIdioma()
 
     // A name that is no language gives no path, so it reads as a missing file.
     const QString archivo = Idioma::RutaArchivo(gral_.RutaPrograma, gral_.NombreIdioma);
-    const QString primero = Idioma::LeerTexto(archivo, Idioma::kClaves[0]);
+    const PerfilLeido textos(archivo);
+    const QString primero = Idioma::LeerTexto(textos, Idioma::kClaves[0]);
     if (primero == QString::fromUtf16(Idioma::kFalta)) {
         if (respaldoEnCurso_) {
             // Even Español.dxl has no texts: the menu shows its own Spanish texts, once.
@@ -135,7 +136,7 @@ void FrmMain::AplicarIdioma()
 
     for (int clave = 0; clave < Idioma::kNumClavesMenu; ++clave) {
         const ClaveIdioma &datos = Idioma::kClaves[clave];
-        QString texto = clave == 0 ? primero : Idioma::LeerTexto(archivo, datos);
+        QString texto = clave == 0 ? primero : Idioma::LeerTexto(textos, datos);
         if (datos.puntos)
             texto += QString::fromUtf16(Idioma::kPuntos);
         PonerTextoMenu(clave, clave == kClaveTooltipMenu ? TooltipLiteral(texto) : TextoLiteralMenu(texto));

@@ -78,8 +78,9 @@ void FrmMain::TituloDeSlot(int slot, const QString &texto)
 
 void FrmMain::CargarTitulos()
 {
+    const PerfilLeido textos(ArchivoIdioma);
     for (int s = 0; s < Paginas::kSlotsUsados; ++s) {
-        TituloDeSlot(s, Idioma::LeerTexto(ArchivoIdioma, Idioma::kClaves[s]));
+        TituloDeSlot(s, Idioma::LeerTexto(textos, Idioma::kClaves[s]));
         if (s >= Idioma::kTip0) {
             const QString consejo =
                 TooltipLiteral(LblTitulo[Idioma::kTip0]->text() + QString::fromUtf16(Idioma::kPuntos));
@@ -93,8 +94,9 @@ void FrmMain::CargarTitulos()
 
 void FrmMain::CargarTextos()
 {
+    const PerfilLeido textos(ArchivoIdioma);
     for (int s = 0; s < Paginas::kSlotsUsados; ++s) {
-        textosGuardados_[s] = Idioma::LeerTexto(ArchivoIdioma, Idioma::kClaves[s]);
+        textosGuardados_[s] = Idioma::LeerTexto(textos, Idioma::kClaves[s]);
         TxTIdioma[s]->setText(textosGuardados_[s]);
     }
     TxTIdioma[0]->selectAll();

@@ -96,7 +96,7 @@ void FrmOpc::PonerTextosIncorporados()
 
 void FrmOpc::AplicarIdioma()
 {
-    const QString archivo = ArchivoIdioma();
+    const PerfilLeido archivo(ArchivoIdioma());
     const QString falta = QString::fromUtf16(Idioma::kFalta);
     QStringList titulos;
     for (int i = 0; i <= 14; ++i) {

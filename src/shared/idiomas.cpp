@@ -37,6 +37,16 @@ QString LeerTexto(const QString &archivo, const ClaveIdioma &clave, const QStrin
     return LeerPerfil(archivo, clave.Seccion(), clave.Clave(), porDefecto);
 }
 
+QString LeerTexto(const PerfilLeido &textos, const ClaveIdioma &clave)
+{
+    return LeerTexto(textos, clave, QString::fromUtf16(kFalta));
+}
+
+QString LeerTexto(const PerfilLeido &textos, const ClaveIdioma &clave, const QString &porDefecto)
+{
+    return textos.Leer(clave.Seccion(), clave.Clave(), porDefecto);
+}
+
 std::optional<QString> NombreDeArchivoElegido(const QString &ruta)
 {
     const qsizetype separador = std::max(ruta.lastIndexOf(u'/'), ruta.lastIndexOf(u'\\'));

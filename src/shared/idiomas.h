@@ -1,6 +1,7 @@
 #pragma once
 
 #include "claves_idioma.h"
+#include "perfil.h"
 
 #include <QString>
 
@@ -24,6 +25,9 @@ bool Existe(const QString &rutaPrograma, const QString &nombre);
 // section or the key is missing, or when the path is empty.
 QString LeerTexto(const QString &archivo, const ClaveIdioma &clave);
 QString LeerTexto(const QString &archivo, const ClaveIdioma &clave, const QString &porDefecto);
+// The same from one read of the file, for a window that applies many texts at once.
+QString LeerTexto(const PerfilLeido &textos, const ClaveIdioma &clave);
+QString LeerTexto(const PerfilLeido &textos, const ClaveIdioma &clave, const QString &porDefecto);
 
 // The language named by a file the user chose: the part after the last separator without its last
 // four characters (whatever they are). nullopt when that part is shorter than four characters,
