@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 paso() { printf '\n\033[1;34m==> %s\033[0m\n' "$*"; }
 
-paquetes_comunes=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-dejavu-core)
+paquetes_comunes=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n)
 
 instalar_faltantes() {
     local faltan=()

@@ -53,6 +53,29 @@ bool LeerMostrarInfo(const QString &rutaPrograma)
     return LeerAjuste(ArchivoMostrarInfo(rutaPrograma), kMostrarInfo) == QString::fromUtf16(Ajustes::Si);
 }
 
+QString FrmInfo::Consejo(int indice)
+{
+    switch (indice) {
+    case 0:
+        return tr("Continuar...");
+    case 2:
+        return tr("Abrir %1").arg(ModGral::HostWeb(0));
+    default:
+        return tr("Mostrar ayuda...");
+    }
+}
+
+void FrmInfo::changeEvent(QEvent *evento)
+{
+    // The window is kept between showings: a language chosen meanwhile reaches its texts.
+    if (evento->type() == QEvent::LanguageChange) {
+        for (int indice : {0, 2, 3})
+            ImgSel_[static_cast<size_t>(indice)]->setToolTip(Consejo(indice));
+        ChkInicio_->setText(tr("Mostrar esta información al inicio del programa"));
+    }
+    QWidget::changeEvent(evento);
+}
+
 FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
     : QWidget(nullptr, Qt::FramelessWindowHint), gral_(gral), principal_(principal),
       fondo_(new QSvgRenderer(QStringLiteral(":/about/fondo.svg"), this))
@@ -116,9 +139,9 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         QRect lugar;
     };
     const Zona zonas[] = {
-        {0, QStringLiteral("Continuar..."), RectTwips(7680, 5640, 1695, 1455)},
-        {2, QStringLiteral("Abrir ") + ModGral::HostWeb(0), RectTwips(6120, 2400, 660, 615)},
-        {3, QStringLiteral("Mostrar ayuda..."), RectTwips(7200, 2790, 615, 615)},
+        {0, Consejo(0), RectTwips(7680, 5640, 1695, 1455)},
+        {2, Consejo(2), RectTwips(6120, 2400, 660, 615)},
+        {3, Consejo(3), RectTwips(7200, 2790, 615, 615)},
     };
     for (const Zona &z : zonas) {
         ZonaActiva *zona = new ZonaActiva(this);
@@ -132,8 +155,7 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         ImgSel_[indice] = zona;
     }
 
-    auto *casilla =
-        new CasillaDeRaton(QStringLiteral("Mostrar esta información al inicio del programa"), this);
+    auto *casilla = new CasillaDeRaton(tr("Mostrar esta información al inicio del programa"), this);
     casilla->alSoltarEncima = [this] { GuardarMostrarInfo(); };
     ChkInicio_ = casilla;
     ChkInicio_->setObjectName(QStringLiteral("ChkInicio"));

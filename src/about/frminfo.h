@@ -38,12 +38,14 @@ public:
     const QRegion &Region() const { return RgnForma_; }
 
 protected:
+    void changeEvent(QEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
     void mouseMoveEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;
 
 private:
+    static QString Consejo(int indice);
     void Resaltar(int indice);
     void GuardarMostrarInfo();
 

@@ -2,6 +2,7 @@
 
 #include "plataforma.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 bool AccionInicioSistema::Aplicar(bool activar, const QString &rutaPrograma, QWidget *padre)
@@ -17,7 +18,9 @@ bool AccionInicioSistema::Aplicar(bool activar, const QString &rutaPrograma, QWi
         avisoDado_ = true;
         plataforma_.Avisar(
             padre, nombre,
-            QStringLiteral("No se pudo hacer que Dexo se abra al iniciar el sistema.\n\n%1").arg(error));
+            QCoreApplication::translate("AccionInicioSistema",
+                                        "No se pudo hacer que Dexo se abra al iniciar el sistema.\n\n%1")
+                .arg(error));
     }
     return false;
 }

@@ -4,6 +4,7 @@
 #include "plataforma.h"
 #include "valores.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
@@ -53,11 +54,12 @@ bool ModGral::GuardarEn(const QString &ruta, const ClaveAjuste &ajuste, const QS
     // The reason is the one the profile layer met; guessing it from the folder's state named a
     // full disk for a sharing violation or a folder in the file's place.
     if (motivo.isEmpty())
-        motivo = QStringLiteral("El sistema no permitió escribir el archivo.");
-    const QString texto = QStringLiteral("No se pudieron guardar los ajustes en\n%1\n\n%2\n\n"
-                                         "Dexo seguirá funcionando con los valores actuales, pero los "
-                                         "cambios se perderán al cerrarlo.")
-                              .arg(QDir::toNativeSeparators(ruta), motivo);
+        motivo = QCoreApplication::translate("ModGral", "El sistema no permitió escribir el archivo.");
+    const QString texto =
+        QCoreApplication::translate("ModGral", "No se pudieron guardar los ajustes en\n%1\n\n%2\n\n"
+                                               "Dexo seguirá funcionando con los valores actuales, pero los "
+                                               "cambios se perderán al cerrarlo.")
+            .arg(QDir::toNativeSeparators(ruta), motivo);
     if (retenerAvisos_)
         avisoRetenido_ = texto;
     else

@@ -2,6 +2,7 @@
 
 #include "accioninicio.h"
 #include "claves.h"
+#include "traduccion.h"
 
 #include <QDate>
 #include <QString>
@@ -55,6 +56,8 @@ public:
     Plataforma &plataforma;
     const Reloj &reloj;
     AccionInicioSistema InicioSistema{plataforma};
+    // Qt's texts and the program's own messages follow the language shown.
+    Traductor Traduccion;
 
     QString RutaPrograma;
     QString ArchivoIni;

@@ -114,6 +114,8 @@ void FrmMain::PonerTextoMenu(int clave, const QString &texto)
 
 void FrmMain::AplicarIdioma()
 {
+    // A missing file comes back here as Español, which then brings its own translations.
+    gral_.Traduccion.Aplicar(gral_.NombreIdioma);
     for (int n = 1; n <= 5; ++n)
         mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(Idioma::kIdiomas[n - 1]) == gral_.NombreIdioma);
     mnuMenu_->mnuIdiomaSel->setText(Decorado(gral_.NombreIdioma));

@@ -41,6 +41,9 @@ FrmMain::FrmMain(Plataforma &plataforma, const QString &carpetaPrograma, QWidget
     ArchivoIni = RutaPrograma + QStringLiteral("Dexo.INI");
     ArchivoAyuda = RutaPrograma + QStringLiteral("Ayuda.chm");
 
+    // Tradel's own texts follow Dexo's current language, from the first one built.
+    traduccion_.Aplicar(LeerAjuste(ArchivoIni, Ajustes::Idioma));
+
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langage : Lingua :."));
     ConstruirVentana();
@@ -106,7 +109,7 @@ void FrmMain::ImgIdioma_Click(int n)
 {
     if (n < 1 || n > 10)
         return;
-    if (n >= 6 && !PuedeDejarLosTextos(QStringLiteral("¿Guardarlos antes de cargar otro idioma?")))
+    if (n >= 6 && !PuedeDejarLosTextos(tr("¿Guardarlos antes de cargar otro idioma?")))
         return;
     ArchivoIdioma = RutaPrograma + ImgIdioma[n]->toolTip() + QString::fromUtf16(Idioma::kExtension);
     if (n <= 5)
@@ -117,7 +120,7 @@ void FrmMain::ImgIdioma_Click(int n)
 
 void FrmMain::ImgSelIdioma_Click(int n)
 {
-    if (n == 1 && !PuedeDejarLosTextos(QStringLiteral("¿Guardarlos antes de cargar otro idioma?")))
+    if (n == 1 && !PuedeDejarLosTextos(tr("¿Guardarlos antes de cargar otro idioma?")))
         return;
     const QString ruta = plataforma_.ElegirArchivoAbrir(
         this, LblTitulo[Idioma::kTip0]->text() + QString::fromUtf16(Idioma::kPuntos), RutaPrograma, kFiltro);
@@ -216,7 +219,7 @@ bool FrmMain::PuedeDejarLosTextos(const QString &pregunta)
     if (!HayCambiosSinGuardar())
         return true;
     switch (plataforma_.PreguntarGuardar(this, windowTitle(),
-                                         QStringLiteral("Hay textos que no se han guardado.\n") + pregunta)) {
+                                         tr("Hay textos que no se han guardado.") + u'\n' + pregunta)) {
     case Plataforma::RespuestaGuardar::Guardar:
         return Guardar();
     case Plataforma::RespuestaGuardar::Descartar:
@@ -257,7 +260,7 @@ bool FrmMain::Guardar()
     // One replacement of the file: a failure leaves it as it was, and the boxes keep the texts.
     QString motivo;
     if (!EscribirPerfilLote(ArchivoIdioma, escrituras, &motivo)) {
-        QString texto = QStringLiteral("No se pudo guardar el idioma en\n%1").arg(ArchivoIdioma);
+        QString texto = tr("No se pudo guardar el idioma en\n%1").arg(ArchivoIdioma);
         if (!motivo.isEmpty())
             texto += QStringLiteral("\n\n") + motivo;
         plataforma_.AvisarError(this,
@@ -400,7 +403,7 @@ void FrmMain::keyPressEvent(QKeyEvent *evento)
 
 void FrmMain::closeEvent(QCloseEvent *evento)
 {
-    if (PuedeDejarLosTextos(QStringLiteral("¿Guardarlos antes de cerrar?")))
+    if (PuedeDejarLosTextos(tr("¿Guardarlos antes de cerrar?")))
         evento->accept();
     else
         evento->ignore();

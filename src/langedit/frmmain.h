@@ -1,6 +1,7 @@
 #pragma once
 
 #include "paginas.h"
+#include "traduccion.h"
 
 #include <QString>
 #include <QWidget>
@@ -89,6 +90,7 @@ private:
     void TituloDeSlot(int slot, const QString &texto);
 
     Plataforma &plataforma_;
+    Traductor traduccion_;
     QStackedLayout *paginas_ = nullptr;
     std::array<QString, Paginas::kSlotsUsados> textosGuardados_{};
 };

@@ -119,10 +119,10 @@ void FrmMain::ConstruirVentana()
     pie->setContentsMargins(20, 10, 20, 0);
     CmdMenos = new BotonImagen(QStringLiteral(":/langedit/anterior.svg"), QSize(32, 32), this);
     CmdMenos->setObjectName(QStringLiteral("CmdMenos"));
-    CmdMenos->setAccessibleName(QStringLiteral("Página anterior"));
+    CmdMenos->setAccessibleName(tr("Página anterior"));
     CmdMas = new BotonImagen(QStringLiteral(":/langedit/siguiente.svg"), QSize(32, 32), this);
     CmdMas->setObjectName(QStringLiteral("CmdMas"));
-    CmdMas->setAccessibleName(QStringLiteral("Página siguiente"));
+    CmdMas->setAccessibleName(tr("Página siguiente"));
     LblCuenta = new QLabel(this);
     LblCuenta->setObjectName(QStringLiteral("LblCuenta"));
     LblCuenta->setAlignment(Qt::AlignCenter);
@@ -173,8 +173,8 @@ QWidget *FrmMain::ConstruirSelectores()
         ImgSelIdioma[grupo] = new BotonImagen(QStringLiteral(":/langedit/carpeta_%1.svg").arg(clase),
                                               QSize(36, 26), selectores);
         ImgSelIdioma[grupo]->setObjectName(QStringLiteral("ImgSelIdioma%1").arg(grupo));
-        ImgSelIdioma[grupo]->setAccessibleName(grupo == 0 ? QStringLiteral("Referencia: archivo")
-                                                          : QStringLiteral("Traducir: archivo"));
+        ImgSelIdioma[grupo]->setAccessibleName(grupo == 0 ? tr("Referencia: archivo")
+                                                          : tr("Traducir: archivo"));
         botones->addWidget(ImgSelIdioma[grupo]);
         connect(ImgSelIdioma[grupo], &QAbstractButton::clicked, this,
                 [this, grupo] { ImgSelIdioma_Click(grupo); });
@@ -188,7 +188,7 @@ QWidget *FrmMain::ConstruirSelectores()
             ImgIdioma[n]->setObjectName(QStringLiteral("ImgIdioma%1").arg(n));
             ImgIdioma[n]->setToolTip(nombre);
             ImgIdioma[n]->setAccessibleName(
-                (grupo == 0 ? QStringLiteral("Referencia: ") : QStringLiteral("Traducir: ")) + nombre);
+                (grupo == 0 ? tr("Referencia: %1") : tr("Traducir: %1")).arg(nombre));
             botones->addWidget(ImgIdioma[n]);
             connect(ImgIdioma[n], &QAbstractButton::clicked, this, [this, n] { ImgIdioma_Click(n); });
         }

@@ -3,6 +3,7 @@
 #include "unidades.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -26,13 +27,13 @@ int AltoBarra(int nivel)
 class Barra : public QAbstractButton
 {
 public:
-    Barra(int nivel, QWidget *padre) : QAbstractButton(padre)
+    Barra(int nivel, QWidget *padre) : QAbstractButton(padre), nivel_(nivel)
     {
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
         setObjectName(QStringLiteral("PicTr%1").arg(nivel));
         setToolTip(QStringLiteral("%1 %").arg(nivel * 10));
-        setAccessibleName(QStringLiteral("Transparencia %1 %").arg(nivel * 10));
+        setAccessibleName(Nombre());
         PonerColor(kMarcada);
     }
     void PonerColor(const QColor &color)
@@ -43,6 +44,16 @@ public:
     QColor Color() const { return color_; }
 
 protected:
+    QString Nombre() const
+    {
+        return QCoreApplication::translate("BarrasTransparencia", "Transparencia %1 %").arg(nivel_ * 10);
+    }
+    void changeEvent(QEvent *evento) override
+    {
+        if (evento->type() == QEvent::LanguageChange)
+            setAccessibleName(Nombre());
+        QAbstractButton::changeEvent(evento);
+    }
     void paintEvent(QPaintEvent *) override
     {
         QPainter pintor(this);
@@ -65,6 +76,7 @@ protected:
     }
 
 private:
+    int nivel_;
     QColor color_;
 };
 

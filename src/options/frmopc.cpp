@@ -57,7 +57,8 @@ EscrituraPerfil Escritura(const ClaveAjuste &ajuste, const QString &valor)
 
 } // namespace
 
-FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gral), principal_(principal)
+FrmOpc::FrmOpc(ModGral &gral, QWidget *principal)
+    : QDialog(principal), gral_(gral), principal_(principal), idiomaAlAbrir_(gral.NombreIdioma)
 {
     setObjectName(QStringLiteral("FrmOpc"));
     setWindowTitle(QStringLiteral(".:: Configuración de las opciones del programa ::."));
@@ -262,10 +263,10 @@ void FrmOpc::CargarFecha(const QString &guardada)
 
     if (fecha && fecha->year() < hoy_.year()) {
         gral_.plataforma.Informar(
-            this, QStringLiteral("Fecha obsoleta."),
-            QStringLiteral("La fecha seleccionada (") + QLocale().toString(*fecha, QLocale::ShortFormat) +
-                QStringLiteral(") para el último\nevento es muy antigua. Se reinicirá a la "
-                               "fecha actual."));
+            this, tr("Fecha obsoleta."),
+            tr("La fecha seleccionada (%1) para el último\nevento es muy antigua. Se reinicirá a la "
+               "fecha actual.")
+                .arg(QLocale().toString(*fecha, QLocale::ShortFormat)));
         gral_.FechaEvento = sinFecha;
         gral_.GuardarAjuste(Ajustes::Fecha, sinFecha, this);
         gral_.Recargar = true;
@@ -348,8 +349,8 @@ void FrmOpc::CmdGuardar_Click()
     QString motivo;
     if (!EscribirPerfilLote(gral_.ArchivoIni, escrituras, &motivo)) {
         gral_.plataforma.Avisar(this, QStringLiteral("Dexo"),
-                                QStringLiteral("No se pudieron guardar las opciones en\n%1\n\n%2\n\n"
-                                               "Las opciones siguen abiertas con sus cambios.")
+                                tr("No se pudieron guardar las opciones en\n%1\n\n%2\n\n"
+                                   "Las opciones siguen abiertas con sus cambios.")
                                     .arg(QDir::toNativeSeparators(gral_.ArchivoIni), motivo));
         return;
     }
@@ -374,6 +375,9 @@ void FrmOpc::reject()
     }
     // A level clicked but not saved must not stay on the main window.
     gral_.AplicarTransparencia(principal_, static_cast<qint16>(Valores::OpacidadDesdeNivel(nivelGuardado_)));
+    // Nor a language tried here: the program goes on in the one it had.
+    gral_.NombreIdioma = idiomaAlAbrir_;
+    gral_.Traduccion.Aplicar(idiomaAlAbrir_);
     QDialog::reject();
 }
 

@@ -70,6 +70,7 @@ private:
 
     ModGral &gral_;
     QWidget *principal_;
+    QString idiomaAlAbrir_;
     QDate hoy_;
     int nivelGuardado_ = kNivelMaximo;
     bool enRespaldoIdioma_ = false;

@@ -96,6 +96,8 @@ void FrmOpc::PonerTextosIncorporados()
 
 void FrmOpc::AplicarIdioma()
 {
+    // The dialog, its date frame and notice panel, and Qt's dialogs opened from it, switch too.
+    gral_.Traduccion.Aplicar(gral_.NombreIdioma);
     const PerfilLeido archivo(ArchivoIdioma());
     const QString falta = QString::fromUtf16(Idioma::kFalta);
     QStringList titulos;

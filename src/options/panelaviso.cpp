@@ -133,8 +133,7 @@ PanelAviso::PanelAviso(ModGral &gral, QWidget *padre) : PanelFondo(padre), gral_
         auto *icono = new BotonImagen(recurso, RectTwips(0, 0, kLadoIcono, kLadoIcono).size(), this);
         icono->setObjectName(QStringLiteral("ImgIcono%1").arg(i));
         icono->move(RectTwips(kIzdaIconos[i], TopeIcono(i), 0, 0).topLeft());
-        icono->setAccessibleName(i < kIconoPropio ? QStringLiteral("Icono %1").arg(i + 1)
-                                                  : QStringLiteral("Imagen propia"));
+        icono->setAccessibleName(NombreIcono(i));
         connect(icono, &QAbstractButton::clicked, this, [this, i] { ImgIcono_Click(i); });
         ImgIcono[static_cast<size_t>(i)] = icono;
     }
@@ -160,8 +159,8 @@ PanelAviso::PanelAviso(ModGral &gral, QWidget *padre) : PanelFondo(padre), gral_
     TxtEvento->setAccessibleName(titulos_[12].texto->text());
     TxtEvento->setGeometry(RectTwips(360, 3480, 9000, 360));
 
-    titulos_[16] = CrearTitulo(this, 16, QRect(1200, 4470, 8160, 300), Ninguno(), 0);
-    titulos_[17] = CrearTitulo(this, 17, QRect(1200, 5430, 8160, 300), Ninguno(), 0);
+    titulos_[16] = CrearTitulo(this, 16, QRect(1200, 4470, 8160, 300), tr("Ninguno"), 0);
+    titulos_[17] = CrearTitulo(this, 17, QRect(1200, 5430, 8160, 300), tr("Ninguno"), 0);
     for (int i : {16, 17})
         titulos_[i].texto->setWordWrap(false);
 
@@ -238,7 +237,7 @@ void PanelAviso::ReglaDeRuta(int indice)
 {
     // A sound or a file can be ticked only once one has been chosen.
     CasillaImagen *casilla = ImgAviso[static_cast<size_t>(indice)];
-    if (casilla->isChecked() && indice > 0 && titulos_.at(15 + indice).texto->text() == Ninguno())
+    if (casilla->isChecked() && indice > 0 && rutas_.at(static_cast<size_t>(indice - 1)) == Ninguno())
         casilla->setChecked(false);
 }
 
@@ -306,11 +305,29 @@ void PanelAviso::ImgSelec_Click(int indice)
     }
 }
 
+QString PanelAviso::NombreIcono(int indice)
+{
+    return indice < kIconoPropio ? tr("Icono %1").arg(indice + 1) : tr("Imagen propia");
+}
+
+void PanelAviso::changeEvent(QEvent *evento)
+{
+    // "Ninguno" stays the stored word; only its display and the names read aloud follow the language.
+    if (evento->type() == QEvent::LanguageChange) {
+        MostrarRuta(16, rutas_[0]);
+        MostrarRuta(17, rutas_[1]);
+        for (int i = 0; i < 13; ++i)
+            ImgIcono[static_cast<size_t>(i)]->setAccessibleName(NombreIcono(i));
+    }
+    PanelFondo::changeEvent(evento);
+}
+
 void PanelAviso::MostrarRuta(int indice, const QString &ruta)
 {
+    rutas_[static_cast<size_t>(indice - 16)] = ruta;
     QLabel *etiqueta = titulos_.at(indice).texto;
     const QString mostrada = RutaAbreviada(ruta);
-    etiqueta->setText(mostrada);
+    etiqueta->setText(ruta == Ninguno() ? tr("Ninguno") : mostrada);
     if (mostrada != ruta) {
         etiqueta->setToolTip(ruta);
         etiqueta->setCursor(Qt::WhatsThisCursor);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "claves.h"
 #include "titulos.h"
 
 #include <QLineEdit>
@@ -71,7 +72,11 @@ public:
 signals:
     void cerrado();
 
+protected:
+    void changeEvent(QEvent *evento) override;
+
 private:
+    static QString NombreIcono(int indice);
     void MarcarCodigo(int codigo);
     void ReglaDeRuta(int indice);
     void MostrarRuta(int indice, const QString &ruta);
@@ -80,6 +85,8 @@ private:
 
     ModGral &gral_;
     std::map<int, Titulo> titulos_;
+    // The sound and the file as chosen or stored (their labels may show them shortened).
+    std::array<QString, 2> rutas_{QString::fromUtf16(Ajustes::Ninguno), QString::fromUtf16(Ajustes::Ninguno)};
 };
 
 // A path as the panel shows it: 46 characters or more become the first three, "..." and the file

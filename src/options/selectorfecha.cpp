@@ -73,6 +73,27 @@ QPoint CeldaDia(int indice)
 
 } // namespace
 
+QString SelectorFecha::NombreMes(int mes)
+{
+    static const char *const meses[] = {
+        QT_TR_NOOP("Enero"),      QT_TR_NOOP("Febrero"), QT_TR_NOOP("Marzo"),     QT_TR_NOOP("Abril"),
+        QT_TR_NOOP("Mayo"),       QT_TR_NOOP("Junio"),   QT_TR_NOOP("Julio"),     QT_TR_NOOP("Agosto"),
+        QT_TR_NOOP("Septiembre"), QT_TR_NOOP("Octubre"), QT_TR_NOOP("Noviembre"), QT_TR_NOOP("Diciembre")};
+    return tr(meses[mes - 1]);
+}
+
+void SelectorFecha::changeEvent(QEvent *evento)
+{
+    // The month list and the names read aloud follow the language; the chosen month stays.
+    if (evento->type() == QEvent::LanguageChange) {
+        CmbAnno->setAccessibleName(tr("Año"));
+        CmbMes->setAccessibleName(tr("Mes"));
+        for (int mes = 1; mes <= 12; ++mes)
+            CmbMes->setItemText(mes - 1, NombreMes(mes));
+    }
+    QFrame::changeEvent(evento);
+}
+
 SelectorFecha::SelectorFecha(QDate hoy, QWidget *padre) : QFrame(padre), hoy_(hoy)
 {
     setObjectName(QStringLiteral("FraFecha"));
@@ -85,19 +106,17 @@ SelectorFecha::SelectorFecha(QDate hoy, QWidget *padre) : QFrame(padre), hoy_(ho
 
     CmbAnno = new QComboBox(this);
     CmbAnno->setObjectName(QStringLiteral("CmbAnno"));
-    CmbAnno->setAccessibleName(QStringLiteral("Año"));
+    CmbAnno->setAccessibleName(tr("Año"));
     CmbAnno->setGeometry(RectTwips(120, 120, 1200, 330));
     for (int anno = hoy.year(); anno <= hoy.year() + kAnnos - 1; ++anno)
         CmbAnno->addItem(QString::number(anno));
 
     CmbMes = new QComboBox(this);
     CmbMes->setObjectName(QStringLiteral("CmbMes"));
-    CmbMes->setAccessibleName(QStringLiteral("Mes"));
+    CmbMes->setAccessibleName(tr("Mes"));
     CmbMes->setGeometry(RectTwips(1380, 120, 1500, 330));
-    const char16_t *meses[] = {u"Enero", u"Febrero", u"Marzo",      u"Abril",   u"Mayo",      u"Junio",
-                               u"Julio", u"Agosto",  u"Septiembre", u"Octubre", u"Noviembre", u"Diciembre"};
     for (int mes = 1; mes <= 12; ++mes)
-        CmbMes->addItem(QString::fromUtf16(meses[mes - 1]), mes);
+        CmbMes->addItem(NombreMes(mes), mes);
     CmbMes->setMaxVisibleItems(12);
 
     grupo_ = new QButtonGroup(this);
@@ -173,14 +192,11 @@ void SelectorFecha::LimpiarDias()
 
 void SelectorFecha::AjustarDias()
 {
-    const QString mes = CmbMes->currentText();
+    // By the month's number: its name is in the language shown.
+    const int mes = CmbMes->currentData().toInt();
     const int anno = CmbAnno->currentText().toInt();
-    static const QStringList meses31{QStringLiteral("Enero"),    QStringLiteral("Marzo"),
-                                     QStringLiteral("Mayo"),     QStringLiteral("Julio"),
-                                     QStringLiteral("Agosto"),   QStringLiteral("Octubre"),
-                                     QStringLiteral("Diciembre")};
-    static const QStringList meses30{QStringLiteral("Abril"), QStringLiteral("Junio"),
-                                     QStringLiteral("Septiembre"), QStringLiteral("Noviembre")};
+    static const QList<int> meses31{1, 3, 5, 7, 8, 10, 12};
+    static const QList<int> meses30{4, 6, 9, 11};
     if (meses31.contains(mes)) {
         OptDia[28]->setVisible(true);
         OptDia[29]->setVisible(true);
@@ -189,7 +205,7 @@ void SelectorFecha::AjustarDias()
         OptDia[28]->setVisible(true);
         OptDia[29]->setVisible(true);
         OptDia[30]->setVisible(false);
-    } else if (mes == QLatin1String("Febrero")) {
+    } else if (mes == 2) {
         OptDia[29]->setVisible(false);
         OptDia[30]->setVisible(false);
         // Every offered year lies within 50 years of today: no century rule is needed.

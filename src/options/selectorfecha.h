@@ -31,6 +31,8 @@ public:
     void AjustarDias();
 
     std::optional<QDate> Elegida() const { return elegida_; }
+    // The name of month 1..12 in the language shown.
+    static QString NombreMes(int mes);
     // Whether a stored date can be shown: it lies in one of the offered years.
     bool Ofrecida(QDate fecha) const;
 
@@ -41,6 +43,9 @@ public:
 
 signals:
     void fechaElegida(QDate fecha);
+
+protected:
+    void changeEvent(QEvent *evento) override;
 
 private:
     void AnnoOMesElegido();

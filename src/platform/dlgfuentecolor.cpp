@@ -36,7 +36,7 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
     : QDialog(padre), color_(color), base_(fuente)
 {
     setObjectName(QStringLiteral("DlgFuenteColor"));
-    setWindowTitle(QStringLiteral("Fuente de letra, tamaño y color"));
+    setWindowTitle(tr("Fuente de letra, tamaño y color"));
 
     familia_ = new QFontComboBox(this);
     familia_->setObjectName(QStringLiteral("familia"));
@@ -50,10 +50,10 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
     tamano_->setSuffix(QStringLiteral(" pt"));
     tamano_->setValue(fuente.pointSizeF() > 0 ? fuente.pointSizeF() : 24.0);
 
-    negrita_ = new QCheckBox(QStringLiteral("&Negrita"), this);
-    cursiva_ = new QCheckBox(QStringLiteral("&Cursiva"), this);
-    subrayada_ = new QCheckBox(QStringLiteral("&Subrayada"), this);
-    tachada_ = new QCheckBox(QStringLiteral("&Tachada"), this);
+    negrita_ = new QCheckBox(tr("&Negrita"), this);
+    cursiva_ = new QCheckBox(tr("&Cursiva"), this);
+    subrayada_ = new QCheckBox(tr("&Subrayada"), this);
+    tachada_ = new QCheckBox(tr("&Tachada"), this);
     negrita_->setObjectName(QStringLiteral("negrita"));
     cursiva_->setObjectName(QStringLiteral("cursiva"));
     subrayada_->setObjectName(QStringLiteral("subrayada"));
@@ -63,7 +63,7 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
     subrayada_->setChecked(fuente.underline());
     tachada_->setChecked(fuente.strikeOut());
 
-    botonColor_ = new QPushButton(QStringLiteral("C&olor..."), this);
+    botonColor_ = new QPushButton(tr("C&olor..."), this);
     botonColor_->setObjectName(QStringLiteral("color"));
     botonColor_->setAutoDefault(false);
 
@@ -75,9 +75,9 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
     muestra_->setFrameShape(QFrame::StyledPanel);
 
     auto *formulario = new QFormLayout;
-    auto *etiquetaFamilia = new QLabel(QStringLiteral("&Fuente:"), this);
+    auto *etiquetaFamilia = new QLabel(tr("&Fuente:"), this);
     etiquetaFamilia->setBuddy(familia_);
-    auto *etiquetaTamano = new QLabel(QStringLiteral("T&amaño:"), this);
+    auto *etiquetaTamano = new QLabel(tr("T&amaño:"), this);
     etiquetaTamano->setBuddy(tamano_);
     formulario->addRow(etiquetaFamilia, familia_);
     formulario->addRow(etiquetaTamano, tamano_);
@@ -88,17 +88,17 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
     estilos->addWidget(subrayada_, 1, 0);
     estilos->addWidget(tachada_, 1, 1);
     estilos->addWidget(botonColor_, 0, 2, 2, 1, Qt::AlignVCenter);
-    formulario->addRow(QStringLiteral("Estilo:"), estilos);
+    formulario->addRow(tr("Estilo:"), estilos);
 
     auto *botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    botones->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
-    botones->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    botones->button(QDialogButtonBox::Ok)->setText(tr("Aceptar"));
+    botones->button(QDialogButtonBox::Cancel)->setText(tr("Cancelar"));
     connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *columna = new QVBoxLayout(this);
     columna->addLayout(formulario);
-    columna->addWidget(new QLabel(QStringLiteral("Muestra:"), this));
+    columna->addWidget(new QLabel(tr("Muestra:"), this));
     columna->addWidget(muestra_, 1);
     columna->addWidget(botones);
 
@@ -131,7 +131,7 @@ QFont DlgFuenteColor::Fuente() const
 
 void DlgFuenteColor::ElegirColor()
 {
-    const QColor elegido = QColorDialog::getColor(color_, this, QStringLiteral("Color de la letra"));
+    const QColor elegido = QColorDialog::getColor(color_, this, tr("Color de la letra"));
     if (!elegido.isValid())
         return;
     color_ = elegido;

@@ -4,6 +4,8 @@
 #include "mdlregistro_windows.h"
 #include "valor_run.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kRun = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
@@ -18,8 +20,10 @@ bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, Q
     if (GrabarValorRegistro(HKEY_CURRENT_USER, kRun, nombre, dato, kTipoTexto))
         return true;
     if (error)
-        *error = QStringLiteral("Windows no permitió escribir el valor \"%1\" en la clave Run del registro.")
-                     .arg(nombre);
+        *error =
+            QCoreApplication::translate(
+                "InicioSistema", "Windows no permitió escribir el valor \"%1\" en la clave Run del registro.")
+                .arg(nombre);
     return false;
 }
 

@@ -1,6 +1,7 @@
 // Linux and other XDG desktops: an autostart entry NAME.desktop in $XDG_CONFIG_HOME/autostart.
 #include "inicio_sistema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,7 +41,8 @@ bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, Q
     const QString carpeta = CarpetaAutoarranque();
     if (!QDir().mkpath(carpeta)) {
         if (error)
-            *error = QStringLiteral("No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(carpeta));
+            *error = QCoreApplication::translate("InicioSistema", "No se pudo crear la carpeta %1.")
+                         .arg(QDir::toNativeSeparators(carpeta));
         return false;
     }
     const QString archivo = carpeta + u'/' + nombre + QStringLiteral(".desktop");
@@ -59,7 +61,7 @@ bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, Q
     if (!destino.open(QIODevice::WriteOnly) || destino.write(contenido) != contenido.size() ||
         !destino.commit()) {
         if (error)
-            *error = QStringLiteral("No se pudo escribir %1: %2")
+            *error = QCoreApplication::translate("InicioSistema", "No se pudo escribir %1: %2")
                          .arg(QDir::toNativeSeparators(archivo), destino.errorString());
         return false;
     }

@@ -152,9 +152,12 @@ Plataforma::RespuestaGuardar PlataformaQt::PreguntarGuardar(QWidget *padre, cons
                                                             const QString &texto)
 {
     QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::NoButton, padre);
-    QPushButton *guardar = caja.addButton(QStringLiteral("Guardar"), QMessageBox::AcceptRole);
-    QPushButton *descartar = caja.addButton(QStringLiteral("No guardar"), QMessageBox::DestructiveRole);
-    QPushButton *volver = caja.addButton(QStringLiteral("Volver"), QMessageBox::RejectRole);
+    QPushButton *guardar =
+        caja.addButton(QCoreApplication::translate("PlataformaQt", "Guardar"), QMessageBox::AcceptRole);
+    QPushButton *descartar = caja.addButton(QCoreApplication::translate("PlataformaQt", "No guardar"),
+                                            QMessageBox::DestructiveRole);
+    QPushButton *volver =
+        caja.addButton(QCoreApplication::translate("PlataformaQt", "Volver"), QMessageBox::RejectRole);
     caja.setDefaultButton(guardar);
     caja.setEscapeButton(volver);
     caja.exec();

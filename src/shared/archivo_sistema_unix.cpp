@@ -1,5 +1,6 @@
 #include "archivo_sistema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -13,33 +14,34 @@ QString ErrorDelSistema()
     switch (errno) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("permiso denegado");
+        return QCoreApplication::translate("ArchivoSistema", "permiso denegado");
     case EROFS:
-        return QStringLiteral("el disco o la carpeta son de solo lectura");
+        return QCoreApplication::translate("ArchivoSistema", "el disco o la carpeta son de solo lectura");
     case ENOSPC:
-        return QStringLiteral("no queda espacio en el disco");
+        return QCoreApplication::translate("ArchivoSistema", "no queda espacio en el disco");
     case EDQUOT:
-        return QStringLiteral("se ha agotado la cuota de disco del usuario");
+        return QCoreApplication::translate("ArchivoSistema", "se ha agotado la cuota de disco del usuario");
     case EFBIG:
-        return QStringLiteral("el archivo supera el tamaño que el sistema permite");
+        return QCoreApplication::translate("ArchivoSistema",
+                                           "el archivo supera el tamaño que el sistema permite");
     case ENOENT:
-        return QStringLiteral("la carpeta o el archivo no existen");
+        return QCoreApplication::translate("ArchivoSistema", "la carpeta o el archivo no existen");
     case ENOTDIR:
-        return QStringLiteral("una parte de la ruta no es una carpeta");
+        return QCoreApplication::translate("ArchivoSistema", "una parte de la ruta no es una carpeta");
     case EISDIR:
-        return QStringLiteral("es una carpeta");
+        return QCoreApplication::translate("ArchivoSistema", "es una carpeta");
     case ENAMETOOLONG:
-        return QStringLiteral("la ruta es demasiado larga");
+        return QCoreApplication::translate("ArchivoSistema", "la ruta es demasiado larga");
     case ELOOP:
-        return QStringLiteral("hay un ciclo de enlaces simbólicos en la ruta");
+        return QCoreApplication::translate("ArchivoSistema", "hay un ciclo de enlaces simbólicos en la ruta");
     case EIO:
-        return QStringLiteral("error de lectura o escritura en el disco");
+        return QCoreApplication::translate("ArchivoSistema", "error de lectura o escritura en el disco");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("hay demasiados archivos abiertos");
+        return QCoreApplication::translate("ArchivoSistema", "hay demasiados archivos abiertos");
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("el archivo está en uso");
+        return QCoreApplication::translate("ArchivoSistema", "el archivo está en uso");
     case 0:
         return {};
     default:

@@ -3,6 +3,7 @@
 #include "archivo_sistema.h"
 #include "codificacion.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -347,16 +348,17 @@ Lectura LeerArchivo(const QString &archivo)
     lectura.existe = true;
     lectura.legible = false;
     if (info.isDir()) {
-        lectura.motivo = QStringLiteral("En el lugar del archivo hay una carpeta.");
+        lectura.motivo = QCoreApplication::translate("Perfil", "En el lugar del archivo hay una carpeta.");
         return lectura;
     }
-    const QString noNormal =
-        QStringLiteral("No es un archivo normal, sino un dispositivo, una tubería o un socket.");
+    const QString noNormal = QCoreApplication::translate(
+        "Perfil", "No es un archivo normal, sino un dispositivo, una tubería o un socket.");
     if (!info.isFile()) {
         lectura.motivo = noNormal;
         return lectura;
     }
-    const QString demasiado = QStringLiteral("El archivo mide más de 256 MiB: no es un archivo de ajustes.");
+    const QString demasiado =
+        QCoreApplication::translate("Perfil", "El archivo mide más de 256 MiB: no es un archivo de ajustes.");
     if (info.size() > kTamMaximo) {
         lectura.motivo = demasiado;
         return lectura;
@@ -371,8 +373,8 @@ Lectura LeerArchivo(const QString &archivo)
         return lectura;
     case Apertura::Fallida: {
         const QString sistema = ErrorDelSistema();
-        lectura.motivo =
-            Explicar(QStringLiteral("No se pudo abrir el archivo"), sistema, entrada.errorString());
+        lectura.motivo = Explicar(QCoreApplication::translate("Perfil", "No se pudo abrir el archivo"),
+                                  sistema, entrada.errorString());
         return lectura;
     }
     }
@@ -386,8 +388,8 @@ Lectura LeerArchivo(const QString &archivo)
     lectura.bytes = entrada.read(tam);
     if (entrada.error() != QFileDevice::NoError) {
         const QString sistema = ErrorDelSistema();
-        lectura.motivo =
-            Explicar(QStringLiteral("No se pudo leer el archivo"), sistema, entrada.errorString());
+        lectura.motivo = Explicar(QCoreApplication::translate("Perfil", "No se pudo leer el archivo"),
+                                  sistema, entrada.errorString());
         lectura.bytes.clear();
         return lectura;
     }
@@ -401,7 +403,8 @@ bool GuardarAtomico(const QString &archivo, const QByteArray &contenido, QString
     OlvidarErrorDelSistema();
     if (!destino.open(QIODevice::WriteOnly)) {
         const QString sistema = ErrorDelSistema();
-        return Fallar(motivo, Explicar(QStringLiteral("No se pudo crear un archivo nuevo en su carpeta"),
+        return Fallar(motivo, Explicar(QCoreApplication::translate(
+                                           "Perfil", "No se pudo crear un archivo nuevo en su carpeta"),
                                        sistema, destino.errorString()));
     }
     CopiarPropietario(archivo, destino.handle());
@@ -412,14 +415,15 @@ bool GuardarAtomico(const QString &archivo, const QByteArray &contenido, QString
         destino.error() != QFileDevice::NoError) {
         const QString sistema = ErrorDelSistema();
         const QString texto =
-            Explicar(QStringLiteral("No se pudo escribir el archivo"), sistema, destino.errorString());
+            Explicar(QCoreApplication::translate("Perfil", "No se pudo escribir el archivo"), sistema,
+                     destino.errorString());
         destino.cancelWriting();
         return Fallar(motivo, texto);
     }
     if (!destino.commit()) {
         const QString sistema = ErrorDelSistema();
-        return Fallar(motivo, Explicar(QStringLiteral("No se pudo guardar el archivo"), sistema,
-                                       destino.errorString()));
+        return Fallar(motivo, Explicar(QCoreApplication::translate("Perfil", "No se pudo guardar el archivo"),
+                                       sistema, destino.errorString()));
     }
     return true;
 }
@@ -461,11 +465,14 @@ bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &es
     // A name or value with a line break would write lines of its own: refused before anything.
     for (const EscrituraPerfil &escritura : escrituras) {
         if (TieneSaltoDeLinea(escritura.seccion))
-            return Fallar(motivo, QStringLiteral("El nombre de la sección contiene un salto de línea."));
+            return Fallar(motivo, QCoreApplication::translate(
+                                      "Perfil", "El nombre de la sección contiene un salto de línea."));
         if (TieneSaltoDeLinea(escritura.clave))
-            return Fallar(motivo, QStringLiteral("El nombre de la clave contiene un salto de línea."));
+            return Fallar(motivo, QCoreApplication::translate(
+                                      "Perfil", "El nombre de la clave contiene un salto de línea."));
         if (TieneSaltoDeLinea(escritura.valor))
-            return Fallar(motivo, QStringLiteral("El valor contiene un salto de línea."));
+            return Fallar(motivo,
+                          QCoreApplication::translate("Perfil", "El valor contiene un salto de línea."));
     }
     if (escrituras.isEmpty())
         return true;
@@ -486,6 +493,6 @@ bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &es
     // The replace would go through a read-only file, as it goes through any other; a user who
     // made the file read-only meant it to stay as it is.
     if (lectura.existe && !QFileInfo(archivo).isWritable())
-        return Fallar(motivo, QStringLiteral("El archivo es de solo lectura."));
+        return Fallar(motivo, QCoreApplication::translate("Perfil", "El archivo es de solo lectura."));
     return GuardarAtomico(archivo, resultado, motivo);
 }
