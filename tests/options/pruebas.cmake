@@ -11,3 +11,8 @@ dexo_prueba(test_dlgfuentecolor ENLACES dexo_platform FUENTES options/test_dlgfu
 # The shipped language files, to check that their texts fit the dialog.
 target_compile_definitions(test_opcguardar PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
 target_compile_definitions(test_opcapariencia PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
+# Qt's texts and the programs' own texts in the chosen language, in the options dialog and Tradel.
+dexo_prueba(test_traducciones ENLACES dexo_options dexo_langedit dexo_recursos dexo_traducciones
+            FUENTES options/test_traducciones.cpp options/fixture_opciones.h langedit/fixture_tradel.h)
+target_compile_definitions(test_traducciones PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
+target_include_directories(test_traducciones PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/langedit)
