@@ -17,3 +17,10 @@ if(UNIX)
                                DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
     add_dependencies(test_procesos Dexo)
 endif()
+if(UNIX)
+    # Dexo inside a real Wayland session (weston, headless, with Xwayland); skips without weston.
+    dexo_prueba(test_procesos_wayland ENLACES dexo_shared FUENTES countdown/test_procesos_wayland.cpp)
+    target_compile_definitions(test_procesos_wayland PRIVATE DEXO_EJECUTABLE="$<TARGET_FILE:Dexo>"
+                               DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
+    add_dependencies(test_procesos_wayland Dexo)
+endif()
