@@ -2,6 +2,7 @@
 
 #include "claves.h"
 #include "crearregion.h"
+#include "enpantalla.h"
 #include "imagensvg.h"
 #include "modgral.h"
 #include "unidades.h"
@@ -161,6 +162,7 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
 
 void FrmInfo::Mostrar()
 {
+    LlevarAPantalla(this);
     show();
     raise();
     activateWindow();
