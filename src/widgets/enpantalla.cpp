@@ -6,14 +6,27 @@
 
 #include <algorithm>
 
-QPoint PosicionEnPantalla(const QRect &ventana, const QRect &zona)
+namespace {
+
+// One side: inside the area where it fits, else the chosen edge of the window on the area's edge.
+int Coordenada(int inicio, int largo, int zonaInicio, int zonaLargo, bool alFinal)
 {
-    const int x = std::max(zona.left(), std::min(ventana.left(), zona.right() + 1 - ventana.width()));
-    const int y = std::max(zona.top(), std::min(ventana.top(), zona.bottom() + 1 - ventana.height()));
-    return {x, y};
+    if (largo > zonaLargo)
+        return alFinal ? zonaInicio + zonaLargo - largo : zonaInicio;
+    return std::clamp(inicio, zonaInicio, zonaInicio + zonaLargo - largo);
 }
 
-void LlevarAPantalla(QWidget *ventana)
+} // namespace
+
+QPoint PosicionEnPantalla(const QRect &ventana, const QRect &zona, Qt::Alignment sobrante)
+{
+    return {Coordenada(ventana.left(), ventana.width(), zona.left(), zona.width(),
+                       sobrante.testFlag(Qt::AlignRight)),
+            Coordenada(ventana.top(), ventana.height(), zona.top(), zona.height(),
+                       sobrante.testFlag(Qt::AlignBottom))};
+}
+
+void LlevarAPantalla(QWidget *ventana, Qt::Alignment sobrante)
 {
     const QRect marco = ventana->frameGeometry();
     const QScreen *elegida = nullptr;
@@ -30,6 +43,6 @@ void LlevarAPantalla(QWidget *ventana)
         elegida = QGuiApplication::primaryScreen();
     if (!elegida)
         return;
-    const QPoint destino = PosicionEnPantalla(marco, elegida->availableGeometry());
+    const QPoint destino = PosicionEnPantalla(marco, elegida->availableGeometry(), sobrante);
     ventana->move(ventana->pos() + (destino - marco.topLeft()));
 }

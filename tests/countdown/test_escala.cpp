@@ -33,12 +33,16 @@ private slots:
         QTest::newRow("sale por la izquierda y arriba") << QRect(80, -10, 100, 50) << QPoint(100, 0);
         QTest::newRow("justo en el borde") << QRect(400, 250, 100, 50) << QPoint(400, 250);
         QTest::newRow("mayor que la pantalla") << QRect(300, 100, 640, 480) << QPoint(100, 0);
+        QTest::newRow("mayor, con el pie dentro") << QRect(300, 100, 640, 480) << QPoint(-140, -180);
+        QTest::newRow("mas alta, con el pie dentro") << QRect(300, 100, 200, 480) << QPoint(300, -180);
     }
     void posicionEnPantalla()
     {
         QFETCH(QRect, ventana);
         QFETCH(QPoint, lugar);
-        QCOMPARE(PosicionEnPantalla(ventana, QRect(100, 0, 400, 300)), lugar);
+        const bool pie = QByteArray(QTest::currentDataTag()).contains("pie");
+        const Qt::Alignment sobrante = pie ? Qt::AlignRight | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignTop;
+        QCOMPARE(PosicionEnPantalla(ventana, QRect(100, 0, 400, 300), sobrante), lugar);
     }
 
     void twipsAlMismoLugarLogico()
@@ -77,9 +81,12 @@ private slots:
                 QCOMPARE(marco.left(), zona.left());
             if (marco.height() <= zona.height())
                 QVERIFY2(marco.top() >= zona.top() && marco.bottom() <= zona.bottom(), qPrintable(nombre));
-            else
-                QCOMPARE(marco.top(), zona.top());
+            else // the about window keeps its arrow and check box, at its foot, on the screen
+                QCOMPARE(marco.bottom(), zona.bottom());
         }
+        // Escape leaves the about window as its arrow does, wherever the arrow lies.
+        QTest::keyClick(w.VentanaInfo(), Qt::Key_Escape);
+        QTRY_VERIFY(!w.VentanaInfo());
     }
 };
 
