@@ -2,6 +2,37 @@
 
 #include <QTest>
 
+namespace {
+
+struct Caso
+{
+    const char *nombre, *sesion, *wayland, *display, *qpa, *argumentos, *plataforma;
+};
+
+// XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY, QT_QPA_PLATFORM, the command line -> the platform.
+constexpr Caso kCasos[] = {
+    // Wayland sessions with Xwayland: X11, so that the window keeps its place.
+    {"wayland con X", "wayland", "wayland-0", ":0", "", "", "xcb"},
+    {"solo WAYLAND_DISPLAY", "", "wayland-1", ":1", "", "", "xcb"},
+    {"solo el tipo de sesion", "wayland", "", ":0", "", "", "xcb"},
+    {"tipo en mayusculas", "Wayland", "", ":0", "", "", "xcb"},
+    {"argumentos ajenos", "wayland", "wayland-0", ":0", "", "--days platform", "xcb"},
+    // No X server: native Wayland is the only choice.
+    {"wayland sin X", "wayland", "wayland-0", "", "", "", ""},
+    {"DISPLAY en blanco", "wayland", "wayland-0", " ", "", "", ""},
+    // Not a Wayland session: Qt's own choice.
+    {"sesion X11", "x11", "", ":0", "", "", ""},
+    {"sin sesion grafica", "tty", "", "", "", "", ""},
+    // What the user chose always wins.
+    {"QT_QPA_PLATFORM", "wayland", "wayland-0", ":0", "wayland", "", ""},
+    {"QT_QPA_PLATFORM lista", "wayland", "wayland-0", ":0", "wayland;xcb", "", ""},
+    {"-platform X", "wayland", "wayland-0", ":0", "", "-platform wayland", ""},
+    {"-platform=X", "wayland", "wayland-0", ":0", "", "-platform=wayland", ""},
+    {"--platform X", "wayland", "wayland-0", ":0", "", "--days --platform offscreen", ""},
+};
+
+} // namespace
+
 // Which Qt platform Dexo asks for, from the session's variables and the command line.
 class TestEleccionPlataforma : public QObject
 {
@@ -10,62 +41,17 @@ class TestEleccionPlataforma : public QObject
 private slots:
     void elegir_data()
     {
-        QTest::addColumn<QByteArray>("sesion");
-        QTest::addColumn<QByteArray>("wayland");
-        QTest::addColumn<QByteArray>("display");
-        QTest::addColumn<QByteArray>("qpa");
-        QTest::addColumn<QByteArrayList>("argumentos");
-        QTest::addColumn<QByteArray>("plataforma");
-
-        const QByteArrayList ninguno;
-        const QByteArray xcb("xcb");
-        // Wayland sessions with Xwayland: X11, so that the window keeps its place.
-        QTest::newRow("wayland con X") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
-                                       << QByteArray() << ninguno << xcb;
-        QTest::newRow("solo WAYLAND_DISPLAY")
-            << QByteArray() << QByteArray("wayland-1") << QByteArray(":1") << QByteArray() << ninguno << xcb;
-        QTest::newRow("solo el tipo de sesion")
-            << QByteArray("wayland") << QByteArray() << QByteArray(":0") << QByteArray() << ninguno << xcb;
-        QTest::newRow("tipo en mayusculas")
-            << QByteArray("Wayland") << QByteArray() << QByteArray(":0") << QByteArray() << ninguno << xcb;
-        QTest::newRow("argumentos ajenos")
-            << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray()
-            << QByteArrayList{"--days", "platform"} << xcb;
-        // No X server: native Wayland is the only choice.
-        QTest::newRow("wayland sin X") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray()
-                                       << QByteArray() << ninguno << QByteArray();
-        QTest::newRow("DISPLAY en blanco") << QByteArray("wayland") << QByteArray("wayland-0")
-                                           << QByteArray(" ") << QByteArray() << ninguno << QByteArray();
-        // Not a Wayland session: Qt's own choice.
-        QTest::newRow("sesion X11") << QByteArray("x11") << QByteArray() << QByteArray(":0") << QByteArray()
-                                    << ninguno << QByteArray();
-        QTest::newRow("sin sesion grafica")
-            << QByteArray("tty") << QByteArray() << QByteArray() << QByteArray() << ninguno << QByteArray();
-        // What the user chose always wins.
-        QTest::newRow("QT_QPA_PLATFORM wayland")
-            << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("wayland")
-            << ninguno << QByteArray();
-        QTest::newRow("QT_QPA_PLATFORM lista")
-            << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
-            << QByteArray("wayland;xcb") << ninguno << QByteArray();
-        QTest::newRow("-platform X") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
-                                     << QByteArray() << QByteArrayList{"-platform", "wayland"}
-                                     << QByteArray();
-        QTest::newRow("-platform=X") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
-                                     << QByteArray() << QByteArrayList{"-platform=wayland"} << QByteArray();
-        QTest::newRow("--platform X")
-            << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray()
-            << QByteArrayList{"--days", "--platform", "offscreen"} << QByteArray();
+        QTest::addColumn<int>("indice");
+        for (int i = 0; i < int(std::size(kCasos)); ++i)
+            QTest::newRow(kCasos[i].nombre) << i;
     }
     void elegir()
     {
-        QFETCH(QByteArray, sesion);
-        QFETCH(QByteArray, wayland);
-        QFETCH(QByteArray, display);
-        QFETCH(QByteArray, qpa);
-        QFETCH(QByteArrayList, argumentos);
-        QFETCH(QByteArray, plataforma);
-        QCOMPARE(ElegirPlataforma(EntornoGrafico{sesion, wayland, display, qpa}, argumentos), plataforma);
+        QFETCH(int, indice);
+        const Caso &caso = kCasos[indice];
+        const QByteArrayList argumentos = QByteArray(caso.argumentos).split(' ');
+        const EntornoGrafico entorno{caso.sesion, caso.wayland, caso.display, caso.qpa};
+        QCOMPARE(ElegirPlataforma(entorno, argumentos), QByteArray(caso.plataforma));
     }
 };
 
