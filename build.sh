@@ -39,7 +39,8 @@ ejecutar() {
 
 probar() {
     paso "Checking Debian packages"
-    instalar_faltantes "${paquetes_comunes[@]}" desktop-file-utils g++-mingw-w64-x86-64-posix clang-format
+    instalar_faltantes "${paquetes_comunes[@]}" desktop-file-utils g++-mingw-w64-x86-64-posix clang-format \
+        dpkg-dev lintian file
     paso "Checking the formatting of src and tests (.clang-format)"
     find src tests \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
     echo "Formatted as .clang-format says."

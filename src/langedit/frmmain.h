@@ -1,5 +1,6 @@
 #pragma once
 
+#include "carpetas.h"
 #include "paginas.h"
 
 #include <QString>
@@ -22,7 +23,9 @@ class FrmMain : public QWidget
     Q_OBJECT
 
 public:
+    // The folders decided for carpetaPrograma, or as given.
     FrmMain(Plataforma &plataforma, const QString &carpetaPrograma, QWidget *padre = nullptr);
+    FrmMain(Plataforma &plataforma, const Carpetas &carpetas, QWidget *padre = nullptr);
 
     // Start: page 1, empty boxes, the labels of Dexo's current language.
     void Form_Load();
@@ -88,6 +91,7 @@ private:
     bool Guardar();
     void TituloDeSlot(int slot, const QString &texto);
 
+    const Carpetas carpetas_;
     Plataforma &plataforma_;
     QStackedLayout *paginas_ = nullptr;
     std::array<QString, Paginas::kSlotsUsados> textosGuardados_{};
