@@ -14,7 +14,7 @@ ModGral::ModGral(Plataforma &plataforma_, const Reloj &reloj_) : plataforma(plat
 
 void ModGral::IniciarRutas(const QString &carpetaPrograma)
 {
-    IniciarRutas(Carpetas::Decidir(carpetaPrograma));
+    IniciarRutas(Carpetas(carpetaPrograma, carpetaPrograma));
 }
 
 void ModGral::IniciarRutas(const Carpetas &decididas)

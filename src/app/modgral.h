@@ -19,8 +19,8 @@ class ModGral
 public:
     ModGral(Plataforma &plataforma, const Reloj &reloj);
 
-    // The program folder (always ending in the native separator), the settings folder decided
-    // for it, and the files kept in them.
+    // The program folder (always ending in the native separator), the settings folder and the
+    // files kept in them. Given a folder alone, it is both (a portable copy).
     void IniciarRutas(const QString &carpetaPrograma);
     void IniciarRutas(const Carpetas &decididas);
 

@@ -9,47 +9,15 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <array>
-
 namespace {
 
-struct OpcionQt
-{
-    const char *nombre;
-    bool conValor;
-};
-
-// What QGuiApplication, QApplication and the platform plugins take from the command line.
-constexpr std::array<OpcionQt, 27> kOpcionesQt{{
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"geometry", true},
-    {"qwindowtitle", true},
-    {"title", true},
-    {"qwindowicon", true},
-    {"icon", true},
-    {"session", true},
-    {"display", true},
-    {"name", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"im", true},
-    {"visual", true},
-    {"qmljsdebugger", true},
-    {"reverse", false},
-    {"testability", false},
-    {"nograb", false},
-    {"dograb", false},
-    {"sync", false},
-    {"widgetcount", false},
-    {"ncols", true},
-    {"cmap", false},
-    {"dialogs", true},
-}};
+// What QGuiApplication, QApplication and the platform plugins take from the command line: the
+// options followed by a value, and those that stand alone.
+const char kOpcionesQtConValor[] =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+    "qwindowtitle title qwindowicon icon session display name style stylesheet "
+    "im visual qmljsdebugger ncols dialogs";
+const char kOpcionesQtSolas[] = "reverse testability nograb dograb sync widgetcount cmap";
 
 QString TextoAyuda()
 {
@@ -97,14 +65,12 @@ LineaOrdenes AnalizarLinea(const QStringList &argumentos)
                                                                    : QString();
         const bool conIgual = nombre.contains(u'=');
         nombre = nombre.section(u'=', 0, 0);
-        const auto opcion =
-            std::find_if(kOpcionesQt.begin(), kOpcionesQt.end(), [&nombre](const OpcionQt &o) {
-                return !nombre.isEmpty() && nombre == QLatin1String(o.nombre);
-            });
-        if (opcion == kOpcionesQt.end()) {
+        const bool conValor =
+            !nombre.isEmpty() && QString::fromLatin1(kOpcionesQtConValor).split(u' ').contains(nombre);
+        if (!conValor &&
+            (nombre.isEmpty() || !QString::fromLatin1(kOpcionesQtSolas).split(u' ').contains(nombre)))
             return {Orden::Error, argumento};
-        }
-        if (opcion->conValor && !conIgual)
+        if (conValor && !conIgual)
             ++i;
     }
     return linea;

@@ -32,7 +32,7 @@ QString Falta()
 } // namespace
 
 FrmMain::FrmMain(Plataforma &plataforma, const QString &carpetaPrograma, QWidget *padre)
-    : FrmMain(plataforma, Carpetas::Decidir(carpetaPrograma), padre)
+    : FrmMain(plataforma, Carpetas(carpetaPrograma, carpetaPrograma), padre)
 {
 }
 

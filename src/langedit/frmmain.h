@@ -23,7 +23,7 @@ class FrmMain : public QWidget
     Q_OBJECT
 
 public:
-    // The folders decided for carpetaPrograma, or as given.
+    // A program folder alone is also the settings folder (a portable copy).
     FrmMain(Plataforma &plataforma, const QString &carpetaPrograma, QWidget *padre = nullptr);
     FrmMain(Plataforma &plataforma, const Carpetas &carpetas, QWidget *padre = nullptr);
 

@@ -33,6 +33,9 @@ Carpetas Carpetas::Decidir(const QString &carpetaPrograma)
 
 bool Carpetas::PrepararAjustes() const
 {
+    // A missing program folder is not made here: that is no settings folder to create.
+    if (Portatil())
+        return QFileInfo(ajustes_).isDir();
     return QDir().mkpath(ajustes_);
 }
 
