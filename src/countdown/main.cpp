@@ -1,4 +1,5 @@
 #include "arranque.h"
+#include "eleccion_plataforma.h"
 #include "lineaordenes.h"
 #include "plataforma_qt.h"
 #include "reloj.h"
@@ -24,6 +25,8 @@ int main(int argc, char *argv[])
     // Before anything else of the window: from here on SIGTERM, SIGINT and SIGHUP wait for the program to
     // handle them instead of ending it where it stands.
     PrepararSenales();
+    // In a Wayland session, X11 through Xwayland when it is there: the window keeps its place.
+    UsarPlataformaElegida(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dexo"));
