@@ -236,6 +236,41 @@ The options stay open with your changes.</translation>
     </message>
 </context>
 <context>
+    <name>LineaOrdenes</name>
+    <message>
+        <source>Uso: dexo [opción]
+Sin opciones abre la ventana de la cuenta atrás.
+
+  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
+  --version  escribe el nombre y la versión del programa
+  --help     muestra esta ayuda
+
+También acepta las opciones de Qt, como -platform xcb.
+</source>
+        <translation>Usage: dexo [option]
+Without options it opens the countdown window.
+
+  --days     writes the days left, as the window shows them, and ends
+  --version  writes the name and the version of the program
+  --help     shows this help
+
+It also takes Qt&apos;s options, such as -platform xcb.
+</translation>
+    </message>
+    <message>
+        <source>Dexo: no se sabe en qué carpeta está el programa.
+</source>
+        <translation>Dexo: the folder of the program is not known.
+</translation>
+    </message>
+    <message>
+        <source>Dexo: opción desconocida: %1
+</source>
+        <translation>Dexo: unknown option: %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ModGral</name>
     <message>
         <source>El sistema no permitió escribir el archivo.</source>

@@ -236,6 +236,41 @@ Les options restent ouvertes avec vos modifications.</translation>
     </message>
 </context>
 <context>
+    <name>LineaOrdenes</name>
+    <message>
+        <source>Uso: dexo [opción]
+Sin opciones abre la ventana de la cuenta atrás.
+
+  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
+  --version  escribe el nombre y la versión del programa
+  --help     muestra esta ayuda
+
+También acepta las opciones de Qt, como -platform xcb.
+</source>
+        <translation>Usage : dexo [option]
+Sans option, ouvre la fenêtre du compte à rebours.
+
+  --days     écrit les jours restants, tels que la fenêtre les affiche, et termine
+  --version  écrit le nom et la version du programme
+  --help     affiche cette aide
+
+Accepte aussi les options de Qt, comme -platform xcb.
+</translation>
+    </message>
+    <message>
+        <source>Dexo: no se sabe en qué carpeta está el programa.
+</source>
+        <translation>Dexo : le dossier du programme est inconnu.
+</translation>
+    </message>
+    <message>
+        <source>Dexo: opción desconocida: %1
+</source>
+        <translation>Dexo : option inconnue : %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ModGral</name>
     <message>
         <source>El sistema no permitió escribir el archivo.</source>

@@ -236,6 +236,41 @@ Le opzioni restano aperte con le modifiche.</translation>
     </message>
 </context>
 <context>
+    <name>LineaOrdenes</name>
+    <message>
+        <source>Uso: dexo [opción]
+Sin opciones abre la ventana de la cuenta atrás.
+
+  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
+  --version  escribe el nombre y la versión del programa
+  --help     muestra esta ayuda
+
+También acepta las opciones de Qt, como -platform xcb.
+</source>
+        <translation>Uso: dexo [opzione]
+Senza opzioni apre la finestra del conto alla rovescia.
+
+  --days     scrive i giorni che mancano, come li mostra la finestra, e termina
+  --version  scrive il nome e la versione del programma
+  --help     mostra questo aiuto
+
+Accetta anche le opzioni di Qt, come -platform xcb.
+</translation>
+    </message>
+    <message>
+        <source>Dexo: no se sabe en qué carpeta está el programa.
+</source>
+        <translation>Dexo: non si sa in quale cartella si trova il programma.
+</translation>
+    </message>
+    <message>
+        <source>Dexo: opción desconocida: %1
+</source>
+        <translation>Dexo: opzione sconosciuta: %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ModGral</name>
     <message>
         <source>El sistema no permitió escribir el archivo.</source>

@@ -236,6 +236,41 @@ As opções continuam abertas com as suas alterações.</translation>
     </message>
 </context>
 <context>
+    <name>LineaOrdenes</name>
+    <message>
+        <source>Uso: dexo [opción]
+Sin opciones abre la ventana de la cuenta atrás.
+
+  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
+  --version  escribe el nombre y la versión del programa
+  --help     muestra esta ayuda
+
+También acepta las opciones de Qt, como -platform xcb.
+</source>
+        <translation>Uso: dexo [opção]
+Sem opções, abre a janela da contagem regressiva.
+
+  --days     escreve os dias que faltam, como a janela os mostra, e termina
+  --version  escreve o nome e a versão do programa
+  --help     mostra esta ajuda
+
+Também aceita as opções do Qt, como -platform xcb.
+</translation>
+    </message>
+    <message>
+        <source>Dexo: no se sabe en qué carpeta está el programa.
+</source>
+        <translation>Dexo: não se sabe em que pasta está o programa.
+</translation>
+    </message>
+    <message>
+        <source>Dexo: opción desconocida: %1
+</source>
+        <translation>Dexo: opção desconhecida: %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ModGral</name>
     <message>
         <source>El sistema no permitió escribir el archivo.</source>

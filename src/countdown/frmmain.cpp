@@ -243,11 +243,7 @@ void FrmMain::ActualizarDias()
     LblDias_->clear();
     if (isVisible())
         repaint();
-    LblDias_->setText(QStringLiteral("00.000"));
-
-    const std::optional<QDate> fecha = gral_.FechaElegida();
-    if (fecha && *fecha >= fechaHoy_)
-        LblDias_->setText(TextoDias(gral_.reloj.Hoy().daysTo(*fecha)));
+    LblDias_->setText(TextoCuenta(gral_.FechaElegida(), fechaHoy_));
 
     DisponerVentana();
 
