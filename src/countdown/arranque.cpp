@@ -63,9 +63,12 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
         return 1;
     }
 
-    const InstanciaUnica instancia(QStringLiteral("Dexo"), carpetaPrograma);
-    if (!instancia.EsLaPrimera())
+    InstanciaUnica instancia(QStringLiteral("Dexo"), carpetaPrograma);
+    if (!instancia.EsLaPrimera()) {
+        // The user started it again looking for it: the running copy comes forward.
+        instancia.LlamarALaPrimera();
         return 0;
+    }
 
     ModGral gral(plataforma, reloj);
     gral.IniciarRutas(carpetaPrograma);
@@ -77,6 +80,7 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
 
     FrmMain principal(gral);
     terminacion->principal = &principal;
+    instancia.AtenderLlamadas(&principal, [&principal] { principal.SegundoInicio(); });
     QObject::connect(&principal, &FrmMain::programaTerminado, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     Arrancar(principal, gral);

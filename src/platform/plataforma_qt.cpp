@@ -95,10 +95,8 @@ QString PlataformaQt::ElegirArchivoAbrir(QWidget *padre, const QString &titulo, 
 QString PlataformaQt::ElegirArchivoGuardar(QWidget *padre, const QString &titulo, const QString &carpeta,
                                            const QString &filtro)
 {
-    // Saving into an existing language file replaces its texts key by key; the programs ask no
-    // question for it.
-    return QFileDialog::getSaveFileName(padre, titulo, carpeta, FiltroQt(filtro), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    // Saving into an existing file replaces the texts it holds: the dialog asks first.
+    return QFileDialog::getSaveFileName(padre, titulo, carpeta, FiltroQt(filtro));
 }
 
 std::optional<QColor> PlataformaQt::ElegirColor(QWidget *padre, const QColor &inicial)

@@ -325,6 +325,27 @@ private slots:
         QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.001"));
         QVERIFY(!f.gral.Recargar);
     }
+
+    void cuentaLeidaEnPalabras_data()
+    {
+        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<QString>("descripcion");
+        QTest::newRow("doce") << "19/12/2026"
+                              << "12 días";
+        QTest::newRow("uno") << "08/12/2026"
+                             << "1 día";
+        QTest::newRow("sin fecha") << "Ninguna"
+                                   << "0 días";
+    }
+    void cuentaLeidaEnPalabras()
+    {
+        QFETCH(QString, fecha);
+        QFETCH(QString, descripcion);
+        FixturePrincipal f;
+        f.carpeta.EscribirIni(("[Datos]\r\nFecha=" + fecha + "\r\n").toUtf8());
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(w.Etiqueta()->accessibleDescription(), descripcion);
+    }
 };
 
 QTEST_MAIN(TestFrmMain)

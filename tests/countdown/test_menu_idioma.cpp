@@ -316,6 +316,40 @@ private slots:
                                                     (QSysInfo::productType() == "windows" ? ".exe" : "")});
         QCOMPARE(IdiomaGuardado(f), QStringLiteral("<falta>")); // nothing re-read or written
     }
+
+    void nombresLargosCortadosEnMedio()
+    {
+        // A language named at length, with a long first text: the menu stays narrow, each cut item
+        // keeps its whole text in the tooltip; a short item has none.
+        FixturePrincipal f;
+        const QString nombre = QString(100, u'a') + QStringLiteral(" & ") + QString(100, u'z');
+        const QString largo = QStringLiteral("Configurar ") + QString(60, u'x') + QStringLiteral(" opciones");
+        f.carpeta.Escribir(nombre + ".dxl", ("[Menu]\r\n0=" + largo + "\r\n1=Siempre\r\n").toUtf8());
+        f.carpeta.EscribirIni(("[Opciones]\r\nIdioma=" + nombre + "\r\n").toUtf8());
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(f.gral.NombreIdioma, nombre);
+        const QString decorado = ".: " + nombre + " :.";
+        QAction *seleccionado = w.Menu()->mnuIdiomaSel;
+        QCOMPARE(seleccionado->text(), ".: " + QString(16, u'a') + QChar(0x2026) + QString(17, u'z') + " :.");
+        QCOMPARE(seleccionado->toolTip(), decorado);
+        QCOMPARE(w.Menu()->mnuOpciones->toolTip(), largo + "...");
+        QCOMPARE(w.Menu()->mnuOpciones->text().size(), kLargoMaximoMenu);
+        QVERIFY(w.Menu()->mnuOpciones->text().startsWith(QStringLiteral("Configurar xxx")));
+        QVERIFY(w.Menu()->mnuOpciones->text().endsWith(QStringLiteral("xx opciones...")));
+        QCOMPARE(w.Menu()->mnuVisible->text(), QStringLiteral("Siempre"));
+        QVERIFY(w.Menu()->toolTipsVisible() && w.Menu()->mnuSelIdioma->toolTipsVisible());
+        // The submenu is no wider than a short language's would be, give or take the cut text.
+        QVERIFY(w.Menu()->mnuSelIdioma->sizeHint().width() < 400);
+
+        // The cut keeps whole characters.
+        QString emoji;
+        for (int i = 0; i < 30; ++i)
+            emoji += QStringView(u"\U0001F382");
+        const QString cortado = TextoAcotado(emoji);
+        QVERIFY(cortado.size() <= kLargoMaximoMenu);
+        QVERIFY(!cortado.at(cortado.indexOf(QChar(0x2026)) - 1).isHighSurrogate());
+        QVERIFY(!cortado.at(cortado.indexOf(QChar(0x2026)) + 1).isLowSurrogate());
+    }
 };
 
 QTEST_MAIN(TestMenuIdioma)

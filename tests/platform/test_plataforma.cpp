@@ -1,11 +1,16 @@
 #include "instancia_unica.h"
+#include "plataforma_qt.h"
 #include "valor_run.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
-// The portable pieces of the platform layer: the single-instance rule and the data of the
-// Windows Run value.
+// The portable pieces of the platform layer: the single-instance rule, the call of a second copy
+// to the first, the save dialog and the data of the Windows Run value.
 class TestPlataforma : public QObject
 {
     Q_OBJECT
@@ -47,7 +52,59 @@ private slots:
         primera.reset();
         QVERIFY(InstanciaUnica(programa, una.path()).EsLaPrimera());
     }
+
+    void segundaCopiaLlamaALaPrimera()
+    {
+        QTemporaryDir carpeta;
+        const QString programa = QStringLiteral("DexoLlamada%1").arg(QCoreApplication::applicationPid());
+        auto primera = std::make_unique<InstanciaUnica>(programa, carpeta.path());
+        const InstanciaUnica segunda(programa, carpeta.path());
+        QCOMPARE(segunda.Canal(), primera->Canal());
+        QVERIFY(!primera->LlamarALaPrimera()); // the first calls nobody
+
+        // Not listening yet (or not at all): the second copy is not held up.
+        QElapsedTimer reloj;
+        reloj.start();
+        QVERIFY(!segunda.LlamarALaPrimera());
+        QVERIFY(reloj.elapsed() < 1500);
+
+        int llamadas = 0;
+        QObject contexto;
+        primera->AtenderLlamadas(&contexto, [&llamadas] { ++llamadas; });
+        QVERIFY(segunda.LlamarALaPrimera());
+        QTRY_COMPARE(llamadas, 1);
+        QVERIFY(InstanciaUnica(programa, carpeta.path()).LlamarALaPrimera());
+        QTRY_COMPARE(llamadas, 2);
+
+        // Once the first has ended, the next first copy answers in its place.
+        primera.reset();
+        auto nueva = std::make_unique<InstanciaUnica>(programa, carpeta.path());
+        QVERIFY(nueva->EsLaPrimera());
+        nueva->AtenderLlamadas(&contexto, [&llamadas] { ++llamadas; });
+        QVERIFY(InstanciaUnica(programa, carpeta.path()).LlamarALaPrimera());
+        QTRY_COMPARE(llamadas, 3);
+    }
+
+    void guardarPreguntaAntesDeReemplazar()
+    {
+        QTemporaryDir carpeta;
+        PlataformaQt plataforma;
+        bool visto = false;
+        QTimer::singleShot(0, this, [&visto] {
+            auto *dialogo = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialogo);
+            QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptSave);
+            QVERIFY(!dialogo->testOption(QFileDialog::DontConfirmOverwrite));
+            visto = true;
+            dialogo->reject();
+        });
+        QVERIFY(plataforma
+                    .ElegirArchivoGuardar(nullptr, QStringLiteral("Guardar"), carpeta.path(),
+                                          QStringLiteral("Idioma (DXL)|*.dxl"))
+                    .isEmpty());
+        QVERIFY(visto);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPlataforma)
+QTEST_MAIN(TestPlataforma)
 #include "test_plataforma.moc"
