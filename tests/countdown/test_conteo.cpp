@@ -82,7 +82,6 @@ private slots:
         QTest::newRow("arriba derecha: debajo") << QRect(680, 30, 120, 40) << QPoint(152, 78);
         QTest::newRow("abajo izquierda: a su derecha, subido") << QRect(0, 560, 120, 40) << QPoint(128, 152);
         QTest::newRow("abajo derecha: a su izquierda") << QRect(680, 560, 120, 40) << QPoint(24, 152);
-        QTest::newRow("en medio: a su derecha") << QRect(20, 300, 120, 40) << QPoint(148, 152);
         // No side has room: on the area, over the count.
         QTest::newRow("ancha como la pantalla") << QRect(0, 250, 800, 100) << QPoint(0, 152);
     }

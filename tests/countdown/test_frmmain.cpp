@@ -326,25 +326,15 @@ private slots:
         QVERIFY(!f.gral.Recargar);
     }
 
-    void cuentaLeidaEnPalabras_data()
-    {
-        QTest::addColumn<QString>("fecha");
-        QTest::addColumn<QString>("descripcion");
-        QTest::newRow("doce") << "19/12/2026"
-                              << "12 días";
-        QTest::newRow("uno") << "08/12/2026"
-                             << "1 día";
-        QTest::newRow("sin fecha") << "Ninguna"
-                                   << "0 días";
-    }
     void cuentaLeidaEnPalabras()
     {
-        QFETCH(QString, fecha);
-        QFETCH(QString, descripcion);
-        FixturePrincipal f;
-        f.carpeta.EscribirIni(("[Datos]\r\nFecha=" + fecha + "\r\n").toUtf8());
-        FrmMain &w = f.Iniciar();
-        QCOMPARE(w.Etiqueta()->accessibleDescription(), descripcion);
+        const QList<std::pair<const char *, QString>> casos{
+            {"19/12/2026", "12 días"}, {"08/12/2026", "1 día"}, {"Ninguna", "0 días"}};
+        for (const auto &[fecha, descripcion] : casos) {
+            FixturePrincipal f;
+            f.carpeta.EscribirIni(QByteArray("[Datos]\r\nFecha=") + fecha + "\r\n");
+            QCOMPARE(f.Iniciar().Etiqueta()->accessibleDescription(), descripcion);
+        }
     }
 };
 

@@ -111,7 +111,6 @@ private slots:
         QVERIFY(segundo.waitForFinished(20000));
         QCOMPARE(segundo.exitStatus(), QProcess::NormalExit);
         QCOMPARE(segundo.exitCode(), 0);
-        QTest::qWait(100);
         QTRY_COMPARE(llamadas, atiende ? 1 : 0);
     }
 };
