@@ -2,6 +2,7 @@
 
 #include "claves.h"
 #include "crearregion.h"
+#include "enpantalla.h"
 #include "imagensvg.h"
 #include "modgral.h"
 #include "unidades.h"
@@ -9,6 +10,7 @@
 #include "zonaactiva.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -161,6 +163,9 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
 
 void FrmInfo::Mostrar()
 {
+    // Taller than a small scaled screen, it keeps its bottom on it: the arrow and the check box
+    // stay within reach; only the top of the picture is lost.
+    LlevarAPantalla(this, Qt::AlignLeft | Qt::AlignBottom);
     show();
     raise();
     activateWindow();
@@ -205,6 +210,16 @@ void FrmInfo::paintEvent(QPaintEvent *)
     QPainter pintor(this);
     pintor.setRenderHint(QPainter::Antialiasing);
     fondo_->render(&pintor, QRectF(rect()));
+}
+
+void FrmInfo::keyPressEvent(QKeyEvent *evento)
+{
+    // The arrow's way out from the keyboard, also when a small screen hides the arrow.
+    if (evento->key() == Qt::Key_Escape) {
+        ImgSel_Click(0);
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 void FrmInfo::mousePressEvent(QMouseEvent *evento)

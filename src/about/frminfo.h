@@ -39,6 +39,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
     void mouseMoveEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;

@@ -207,6 +207,8 @@ void FrmMain::AplicarOpciones()
     for (const QScreen *pantalla : QGuiApplication::screens())
         pantallas.append(pantalla->availableGeometry());
     move(PosicionVisible(QRect(pos(), size()), pantallas));
+    lugarAplicado_ = pos();
+    arrastrada_ = false;
 }
 
 void FrmMain::AplicarFecha()
@@ -412,6 +414,7 @@ void FrmMain::mousePressEvent(QMouseEvent *evento)
         evento->ignore();
         return;
     }
+    arrastrada_ = true;
     arrastre_.Pulsar(evento);
 }
 
@@ -474,8 +477,15 @@ void FrmMain::closeEvent(QCloseEvent *evento)
     TmrGetDay_->stop();
     // Closing may come from a signal or the end of the session: no message box may hold it up.
     gral_.SilenciarAvisosDeEscritura();
-    gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(x())), this);
-    gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(y())), this);
+    // Only a place that is known is written: where the settings put the window, or where the
+    // user dragged it. A compositor that placed the window by itself (Wayland, some X11 window
+    // managers) must not overwrite the place the user chose, and a native Wayland client is
+    // never told its place at all.
+    if (gral_.plataforma.ConocePosicionVentanas()) {
+        const QPoint lugar = arrastrada_ ? pos() : lugarAplicado_;
+        gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(lugar.x())), this);
+        gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(lugar.y())), this);
+    }
     // Every window goes at once; only the goodbye sound may stay a moment.
     hide();
     if (frmMsg_)

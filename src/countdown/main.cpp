@@ -1,4 +1,5 @@
 #include "arranque.h"
+#include "eleccion_plataforma.h"
 #include "plataforma_qt.h"
 #include "reloj.h"
 #include "senales.h"
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     // Before anything else: from here on SIGTERM, SIGINT and SIGHUP wait for the program to
     // handle them instead of ending it where it stands.
     PrepararSenales();
+    // In a Wayland session, X11 through Xwayland when it is there: the window keeps its place.
+    UsarPlataformaElegida(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dexo"));

@@ -2,6 +2,7 @@
 
 #include "claves.h"
 #include "decorativa.h"
+#include "enpantalla.h"
 #include "imagensvg.h"
 #include "modgral.h"
 #include "unidades.h"
@@ -223,7 +224,10 @@ void FrmMsg::CentrarEnPantalla()
     if (!pantalla)
         return;
     const QRect zona = pantalla->geometry();
-    move(zona.x() + (zona.width() - width()) / 2, zona.y() + (zona.height() - height()) / 2);
+    const QRect centrada(zona.x() + (zona.width() - width()) / 2, zona.y() + (zona.height() - height()) / 2,
+                         width(), height());
+    // At a high scale the window may outgrow the screen: its text and close picture stay on it.
+    move(PosicionEnPantalla(centrada, pantalla->availableGeometry()));
 }
 
 void FrmMsg::TmrTrans_Timer()
@@ -331,11 +335,8 @@ void FrmMsg::CambiarAncho(int ancho)
         return;
     // Widened around its centre, and kept on its screen.
     QRect marco(QPoint(x() - (ancho - width()) / 2, y()), QSize(ancho, height()));
-    if (const QScreen *pantalla = screen()) {
-        const QRect zona = pantalla->availableGeometry();
-        marco.moveLeft(
-            std::clamp(marco.left(), zona.left(), std::max(zona.left(), zona.right() + 1 - ancho)));
-    }
+    if (const QScreen *pantalla = screen())
+        marco.moveTopLeft(PosicionEnPantalla(marco, pantalla->availableGeometry()));
     setFixedSize(marco.size());
     move(marco.topLeft());
     ImgIcono14_->move(ancho - TwipsAPixeles(kAnchoTwips - kCerrarTwips.left()), ImgIcono14_->y());
