@@ -82,6 +82,8 @@ private slots:
             QVERIFY(dialogo);
             QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptSave);
             QVERIFY(!dialogo->testOption(QFileDialog::DontConfirmOverwrite));
+            // "Italiano" is asked about as the Italiano.dxl it will be.
+            QCOMPARE(dialogo->defaultSuffix(), QStringLiteral("dxl"));
             visto = true;
             dialogo->reject();
         });
