@@ -236,8 +236,7 @@ private slots:
         if (lineas == 2) // centred between the framing lines, at 104 and 140
             QVERIFY(qAbs(texto.center().y() - 122) <= 1);
 
-        // A short event brings the window back to its size.
-        e.Ajuste(Ajustes::Evento, QStringLiteral("Ana"));
+        e.Ajuste(Ajustes::Evento, QStringLiteral("Ana")); // back to its size
         e.Activar();
         QCOMPARE(w.width(), 400);
     }

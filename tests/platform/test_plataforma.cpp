@@ -3,14 +3,13 @@
 #include "valor_run.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-// The portable pieces of the platform layer: the single-instance rule, the call of a second copy
-// to the first, the save dialog and the data of the Windows Run value.
+// The portable pieces of the platform layer: the single-instance rule, the save dialog and the
+// data of the Windows Run value. (The call of a second copy to the first: test_procesos_tradel.)
 class TestPlataforma : public QObject
 {
     Q_OBJECT
@@ -51,25 +50,6 @@ private slots:
         // Once the first ends, its folder is free again.
         primera.reset();
         QVERIFY(InstanciaUnica(programa, una.path()).EsLaPrimera());
-    }
-
-    void segundaCopiaLlamaALaPrimera()
-    {
-        // The same key names the lock and the socket; a first copy that does not listen does not
-        // hold the second one up. (The real programs: test_procesos_tradel.)
-        QTemporaryDir carpeta;
-        const QString programa = QStringLiteral("DexoLlamada%1").arg(QCoreApplication::applicationPid());
-        InstanciaUnica primera(programa, carpeta.path());
-        const InstanciaUnica segunda(programa, carpeta.path());
-        QCOMPARE(segunda.Canal(), primera.Canal());
-        QElapsedTimer reloj;
-        reloj.start();
-        QVERIFY(!segunda.LlamarALaPrimera());
-        QVERIFY(reloj.elapsed() < 1500);
-        int llamadas = 0;
-        primera.AtenderLlamadas(this, [&llamadas] { ++llamadas; });
-        QVERIFY(segunda.LlamarALaPrimera());
-        QTRY_COMPARE(llamadas, 1);
     }
 
     void guardarPreguntaAntesDeReemplazar()
