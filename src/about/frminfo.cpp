@@ -45,14 +45,14 @@ QRect RectTwips(int izquierda, int arriba, int ancho, int alto)
 
 } // namespace
 
-QString ArchivoMostrarInfo(const QString &rutaPrograma)
+QString ArchivoMostrarInfo(const QString &rutaAjustes)
 {
-    return rutaPrograma + QStringLiteral("Acerca.ini");
+    return rutaAjustes + QStringLiteral("Acerca.ini");
 }
 
-bool LeerMostrarInfo(const QString &rutaPrograma)
+bool LeerMostrarInfo(const QString &rutaAjustes)
 {
-    return LeerAjuste(ArchivoMostrarInfo(rutaPrograma), kMostrarInfo) == QString::fromUtf16(Ajustes::Si);
+    return LeerAjuste(ArchivoMostrarInfo(rutaAjustes), kMostrarInfo) == QString::fromUtf16(Ajustes::Si);
 }
 
 FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
@@ -154,7 +154,7 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         paleta.setColor(papel, Qt::white);
     paleta.setColor(QPalette::WindowText, Qt::black);
     ChkInicio_->setPalette(paleta);
-    ChkInicio_->setChecked(LeerMostrarInfo(gral_.RutaPrograma)); // loading writes nothing
+    ChkInicio_->setChecked(LeerMostrarInfo(gral_.RutaAjustes)); // loading writes nothing
     ChkInicio_->setFocus();
 
     RgnForma_ = CrearRegion(1.0f, 1.0f, 0, 0);
@@ -202,7 +202,7 @@ void FrmInfo::Resaltar(int indice)
 void FrmInfo::GuardarMostrarInfo()
 {
     const auto valor = ChkInicio_->isChecked() ? Ajustes::Si : Ajustes::No;
-    gral_.GuardarEn(ArchivoMostrarInfo(gral_.RutaPrograma), kMostrarInfo, QString::fromUtf16(valor), this);
+    gral_.GuardarEn(ArchivoMostrarInfo(gral_.RutaAjustes), kMostrarInfo, QString::fromUtf16(valor), this);
 }
 
 void FrmInfo::paintEvent(QPaintEvent *)

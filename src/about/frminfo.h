@@ -59,7 +59,7 @@ private:
     ArrastreVentana arrastre_{this};
 };
 
-// The start-up flag, kept in a small profile file of its own in the program folder: whether the
+// The start-up flag, kept in a small profile file of its own in the settings folder: whether the
 // about window opens at start-up. Only "Si", or no value at all, means yes.
-QString ArchivoMostrarInfo(const QString &rutaPrograma);
-bool LeerMostrarInfo(const QString &rutaPrograma);
+QString ArchivoMostrarInfo(const QString &rutaAjustes);
+bool LeerMostrarInfo(const QString &rutaAjustes);

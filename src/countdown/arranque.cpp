@@ -63,7 +63,9 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
         return 1;
     }
 
-    InstanciaUnica instancia(QStringLiteral("Dexo"), carpetaPrograma);
+    // One Dexo per settings folder: each user of an installed copy runs their own.
+    const Carpetas carpetas = Carpetas::Decidir(carpetaPrograma);
+    InstanciaUnica instancia(QStringLiteral("Dexo"), carpetas.Ajustes());
     if (!instancia.EsLaPrimera()) {
         // The user started it again looking for it: the running copy comes forward.
         instancia.LlamarALaPrimera();
@@ -71,7 +73,7 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
     }
 
     ModGral gral(plataforma, reloj);
-    gral.IniciarRutas(carpetaPrograma);
+    gral.IniciarRutas(carpetas);
 
     // A request to end that came while the program started: nothing is written yet.
     QCoreApplication::processEvents();
@@ -93,7 +95,7 @@ void Arrancar(FrmMain &principal, ModGral &gral)
     gral.RetenerAvisos();
     principal.Iniciar();
     principal.show();
-    const bool conInfo = LeerMostrarInfo(gral.RutaPrograma);
+    const bool conInfo = LeerMostrarInfo(gral.RutaAjustes);
     QTimer::singleShot(0, &principal, [&principal, &gral, conInfo] {
         if (conInfo) {
             principal.mnuInfo_Click();

@@ -13,6 +13,13 @@ QString TextoDias(qint64 dias, const QLocale &locale)
     return texto;
 }
 
+QString TextoCuenta(const std::optional<QDate> &fecha, const QDate &hoy, const QLocale &locale)
+{
+    if (fecha && *fecha >= hoy)
+        return TextoDias(hoy.daysTo(*fecha), locale);
+    return QStringLiteral("00.000");
+}
+
 Disposicion CalcularDisposicion(QSizeF etiqueta, QSizeF menu)
 {
     Disposicion d;

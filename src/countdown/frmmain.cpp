@@ -252,14 +252,9 @@ void FrmMain::ActualizarDias()
     LblDias_->clear();
     if (isVisible())
         repaint();
-    LblDias_->setText(QStringLiteral("00.000"));
-
     const std::optional<QDate> fecha = gral_.FechaElegida();
-    qint64 dias = 0;
-    if (fecha && *fecha >= fechaHoy_) {
-        dias = gral_.reloj.Hoy().daysTo(*fecha);
-        LblDias_->setText(TextoDias(dias));
-    }
+    LblDias_->setText(TextoCuenta(fecha, fechaHoy_));
+    const qint64 dias = fecha && *fecha >= fechaHoy_ ? fechaHoy_.daysTo(*fecha) : 0;
     // A screen reader reads the count in words, not as a row of digits and a separator.
     LblDias_->setAccessibleDescription(dias == 1 ? tr("1 día") : tr("%1 días").arg(dias));
 

@@ -16,9 +16,9 @@ int main(int argc, char *argv[])
     // The Wayland app id names the menu entry Tradel.desktop, as the X11 window class (the name) does.
     QGuiApplication::setDesktopFileName(QStringLiteral("Tradel"));
 
-    // One editor per program folder; it runs beside Dexo, whose lock has another name.
-    const QString carpeta = QCoreApplication::applicationDirPath();
-    InstanciaUnica instancia(QStringLiteral("Tradel"), carpeta);
+    // One editor per settings folder; it runs beside Dexo, whose lock has another name.
+    const Carpetas carpetas = Carpetas::Decidir(QCoreApplication::applicationDirPath());
+    InstanciaUnica instancia(QStringLiteral("Tradel"), carpetas.Ajustes());
     if (!instancia.EsLaPrimera()) {
         // The user started it again looking for it: the running editor comes forward.
         instancia.LlamarALaPrimera();
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     }
 
     PlataformaQt plataforma;
-    FrmMain ventana(plataforma, carpeta);
+    FrmMain ventana(plataforma, carpetas);
     ventana.Form_Load();
     instancia.AtenderLlamadas(&ventana, [&ventana] { TraerAlFrente(&ventana); });
     ventana.show();
