@@ -65,9 +65,12 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
 
     // One Dexo per settings folder: each user of an installed copy runs their own.
     const Carpetas carpetas = Carpetas::Decidir(carpetaPrograma);
-    const InstanciaUnica instancia(QStringLiteral("Dexo"), carpetas.Ajustes());
-    if (!instancia.EsLaPrimera())
+    InstanciaUnica instancia(QStringLiteral("Dexo"), carpetas.Ajustes());
+    if (!instancia.EsLaPrimera()) {
+        // The user started it again looking for it: the running copy comes forward.
+        instancia.LlamarALaPrimera();
         return 0;
+    }
 
     ModGral gral(plataforma, reloj);
     gral.IniciarRutas(carpetas);
@@ -79,6 +82,7 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
 
     FrmMain principal(gral);
     terminacion->principal = &principal;
+    instancia.AtenderLlamadas(&principal, [&principal] { principal.SegundoInicio(); });
     QObject::connect(&principal, &FrmMain::programaTerminado, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     Arrancar(principal, gral);

@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "alfrente.h"
 #include "colorbgr.h"
 #include "frminfo.h"
 #include "frmmsg.h"
@@ -15,7 +16,9 @@
 #include "valores.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -34,6 +37,10 @@ constexpr int kSondeoDespedidaMs = 50;
 // Level 0 is an invisible window that can no longer be clicked, so nothing could undo it.
 constexpr int kNivelMinimo = 1;
 constexpr int kNivelMaximo = 10;
+// Room left between the count and the options dialog, and what the window manager's frame is
+// taken to add around the dialog (its size is known only once it is on screen).
+constexpr int kSeparacionDialogo = 8;
+const QMargins kMarcoSupuesto(8, 40, 8, 8);
 
 // Notice codes: which actions a code runs. Any code outside 1..7 runs nothing.
 struct AccionesAviso
@@ -93,11 +100,13 @@ FrmMain::FrmMain(ModGral &gral)
     QPalette texto = LblDias_->palette();
     texto.setColor(QPalette::WindowText, Qt::black);
     LblDias_->setPalette(texto);
+    // The count takes the focus, so that a keyboard user can open the menu from it.
+    LblDias_->setFocusPolicy(Qt::StrongFocus);
 
     ImgMenu_->setObjectName(QStringLiteral("ImgMenu"));
     ImgMenu_->setToolTip(QStringLiteral("Mostrar opciones..."));
     ImgMenu_->PonerCursorSvg(QStringLiteral(":/countdown/cursor_menu.svg"), QPoint(11, 2));
-    connect(ImgMenu_, &ImagenSvg::pulsado, this, [this](QPoint donde) { mnuMenu_->exec(donde); });
+    connect(ImgMenu_, &ImagenSvg::pulsado, this, &FrmMain::AbrirMenu);
 
     TmrGetDay_->setObjectName(QStringLiteral("TmrGetDay"));
     TmrGetDay_->setInterval(1000);
@@ -243,7 +252,11 @@ void FrmMain::ActualizarDias()
     LblDias_->clear();
     if (isVisible())
         repaint();
-    LblDias_->setText(TextoCuenta(gral_.FechaElegida(), fechaHoy_));
+    const std::optional<QDate> fecha = gral_.FechaElegida();
+    LblDias_->setText(TextoCuenta(fecha, fechaHoy_));
+    const qint64 dias = fecha && *fecha >= fechaHoy_ ? fechaHoy_.daysTo(*fecha) : 0;
+    // A screen reader reads the count in words, not as a row of digits and a separator.
+    LblDias_->setAccessibleDescription(dias == 1 ? tr("1 día") : tr("%1 días").arg(dias));
 
     DisponerVentana();
 
@@ -307,6 +320,13 @@ void FrmMain::mnuOpciones_Click()
 void FrmMain::MostrarOpciones()
 {
     FrmOpc dialogo(gral_, this);
+    // Beside the count, never over it: the transparency bars, the colour and the font act on the
+    // count, and the user must see them do it.
+    if (const QScreen *pantalla = screen()) {
+        const QRect marco = QRect(QPoint(0, 0), dialogo.size()).marginsAdded(kMarcoSupuesto);
+        dialogo.move(
+            PosicionJunto(frameGeometry(), marco.size(), pantalla->availableGeometry(), kSeparacionDialogo));
+    }
     dialogo.exec();
 }
 
@@ -376,11 +396,50 @@ void FrmMain::mnuCerrar_Click()
     close();
 }
 
+void FrmMain::AbrirMenu(QPoint donde)
+{
+    mnuMenu_->exec(donde);
+}
+
 void FrmMain::mousePressEvent(QMouseEvent *evento)
 {
-    // Any button, on the number or the background, drags the window.
+    // The right button opens the menu, through the context menu event that follows the press;
+    // any other button, on the number or the background, drags the window.
+    if (evento->button() == Qt::RightButton) {
+        evento->ignore();
+        return;
+    }
     arrastrada_ = true;
     arrastre_.Pulsar(evento);
+}
+
+void FrmMain::contextMenuEvent(QContextMenuEvent *evento)
+{
+    evento->accept();
+    // The menu picture opens the menu on its own press; the keys are taken in keyPressEvent, since
+    // not every platform turns them into this event (and some turn them into both).
+    if (evento->reason() != QContextMenuEvent::Mouse || childAt(evento->pos()) == ImgMenu_)
+        return;
+    AbrirMenu(evento->globalPos());
+}
+
+void FrmMain::keyPressEvent(QKeyEvent *evento)
+{
+    const bool menu = evento->key() == Qt::Key_Menu ||
+                      (evento->key() == Qt::Key_F10 && evento->modifiers() == Qt::ShiftModifier);
+    if (!menu) {
+        QWidget::keyPressEvent(evento);
+        return;
+    }
+    evento->accept();
+    AbrirMenu(LblDias_->mapToGlobal(QPoint(0, LblDias_->height())));
+}
+
+void FrmMain::SegundoInicio()
+{
+    if (cerrado_)
+        return; // closing: nothing to bring forward
+    TraerAlFrente(this);
 }
 
 void FrmMain::mouseMoveEvent(QMouseEvent *evento)

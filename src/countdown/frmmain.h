@@ -56,6 +56,10 @@ public:
     void mnuIdioma_Click(int n);
     void mnuTradel_Click(int indice);
 
+    // The program was started again while it runs: the count comes forward, with the dialog or
+    // box that is open over it.
+    void SegundoInicio();
+
     // The close sequence for a signal or the end of the session: like any close, but without
     // waiting for the goodbye sound; during that wait it ends the program at once.
     void Terminar();
@@ -79,6 +83,8 @@ signals:
 protected:
     bool event(QEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
+    void contextMenuEvent(QContextMenuEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
     void mouseMoveEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
@@ -96,6 +102,7 @@ private:
     void EjecutarAviso();
     void TmrDespedida_Timer();
     void MostrarOpciones();
+    void AbrirMenu(QPoint donde);
     void CerrarMensaje();
     bool EsElDiaElegido() const;
 

@@ -110,6 +110,7 @@ void FrmMain::PonerTextoMenu(int clave, const QString &texto)
         break;
     }
     accion->setText(texto);
+    AcotarTextoMenu(accion);
 }
 
 void FrmMain::AplicarIdioma()
@@ -119,6 +120,7 @@ void FrmMain::AplicarIdioma()
     for (int n = 1; n <= 5; ++n)
         mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(Idioma::kIdiomas[n - 1]) == gral_.NombreIdioma);
     mnuMenu_->mnuIdiomaSel->setText(Decorado(gral_.NombreIdioma));
+    AcotarTextoMenu(mnuMenu_->mnuIdiomaSel);
 
     // A name that is no language gives no path, so it reads as a missing file.
     const QString archivo = gral_.ArchivoIdioma(gral_.NombreIdioma);
@@ -151,6 +153,7 @@ void FrmMain::mnuIdioma_Click(int n)
         mnuMenu_->mnuIdioma[i]->setChecked(i == n);
     const QString nombre = QString::fromUtf16(Idioma::kIdiomas[n - 1]);
     mnuMenu_->mnuIdiomaSel->setText(Decorado(nombre));
+    AcotarTextoMenu(mnuMenu_->mnuIdiomaSel);
     gral_.NombreIdioma = nombre;
 
     if (gral_.ExisteIdioma(nombre)) {
@@ -160,6 +163,7 @@ void FrmMain::mnuIdioma_Click(int n)
         mnuMenu_->mnuIdioma[n]->setChecked(false);
         mnuMenu_->mnuIdioma[1]->setChecked(true);
         mnuMenu_->mnuIdiomaSel->setText(Decorado(Espanol()));
+        AcotarTextoMenu(mnuMenu_->mnuIdiomaSel);
         gral_.NombreIdioma = Espanol();
     }
     gral_.GuardarAjuste(Ajustes::Idioma, gral_.NombreIdioma, this);

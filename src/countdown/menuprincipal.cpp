@@ -2,6 +2,7 @@
 
 #include "claves_idioma.h"
 #include "modgral.h"
+#include "textoliteral.h"
 
 namespace {
 
@@ -34,9 +35,36 @@ QString TextoLiteralMenu(const QString &texto)
     return literal.replace(u'&', QStringLiteral("&&"));
 }
 
+QString TextoAcotado(const QString &texto, qsizetype maximo)
+{
+    if (texto.size() <= maximo || maximo < 3)
+        return texto;
+    qsizetype izda = (maximo - 1) / 2;
+    qsizetype dcha = maximo - 1 - izda;
+    // Never half a character.
+    if (texto.at(izda - 1).isHighSurrogate())
+        --izda;
+    if (texto.at(texto.size() - dcha).isLowSurrogate())
+        --dcha;
+    return texto.left(izda) + QChar(0x2026) + texto.right(dcha);
+}
+
+void AcotarTextoMenu(QAction *accion)
+{
+    const QString completo = accion->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+    const QString acotado = TextoAcotado(completo);
+    if (acotado == completo) {
+        accion->setToolTip(QString());
+        return;
+    }
+    accion->setText(TextoLiteralMenu(acotado));
+    accion->setToolTip(TooltipLiteral(completo));
+}
+
 MenuPrincipal::MenuPrincipal(QWidget *padre) : QMenu(QStringLiteral("Menu"), padre)
 {
     setObjectName(QStringLiteral("mnuMenu"));
+    setToolTipsVisible(true); // the whole text of a cut item
     mnuOpciones = Comando(this, "mnuOpciones", QStringLiteral("Configurar opciones..."));
     addSeparator();
     mnuVisible = Marca(this, "mnuVisible", QStringLiteral("Siempre Visible"));
@@ -44,6 +72,7 @@ MenuPrincipal::MenuPrincipal(QWidget *padre) : QMenu(QStringLiteral("Menu"), pad
 
     mnuSelIdioma = addMenu(QStringLiteral("Idioma"));
     mnuSelIdioma->setObjectName(QStringLiteral("mnuSelIdioma"));
+    mnuSelIdioma->setToolTipsVisible(true);
     mnuSelIdioma->menuAction()->setObjectName(QStringLiteral("mnuSelIdiomaAccion"));
     for (int n = 1; n <= 5; ++n) {
         mnuIdioma[n] = Marca(mnuSelIdioma, "mnuIdioma", QString::fromUtf16(Idioma::kIdiomas[n - 1]));

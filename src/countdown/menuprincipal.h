@@ -30,3 +30,14 @@ public:
 
 // Menu captions show text literally: an ampersand is not a mnemonic marker.
 QString TextoLiteralMenu(const QString &texto);
+
+// A menu item's text longer than this many characters is cut in the middle.
+inline constexpr qsizetype kLargoMaximoMenu = 40;
+
+// The text cut in its middle to at most `maximo` characters, an ellipsis in the cut.
+QString TextoAcotado(const QString &texto, qsizetype maximo = kLargoMaximoMenu);
+
+// A long text (a language with a long name, a long translation) would stretch the menu across the
+// screen: the item's text, as set with TextoLiteralMenu, is cut in the middle and its tooltip
+// holds it whole.
+void AcotarTextoMenu(QAction *accion);

@@ -1,6 +1,7 @@
 #include "pantallas.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace {
@@ -35,5 +36,27 @@ QPoint PosicionVisible(const QRect &ventana, const QList<QRect> &pantallas)
                              std::max(cercana->left(), cercana->right() + 1 - ventana.width()));
     const int y = std::clamp(ventana.top(), cercana->top(),
                              std::max(cercana->top(), cercana->bottom() + 1 - ventana.height()));
+    return {x, y};
+}
+
+QPoint PosicionJunto(const QRect &ventana, QSize dialogo, const QRect &zona, int separacion)
+{
+    // Along the side it takes, the dialog starts level with the window and slides back onto the
+    // area; a dialog larger than the area keeps its top left corner on it.
+    const auto acotar = [](int valor, int minimo, int maximo) {
+        return std::clamp(valor, minimo, std::max(minimo, maximo));
+    };
+    const int x = acotar(ventana.left(), zona.left(), zona.right() + 1 - dialogo.width());
+    const int y = acotar(ventana.top(), zona.top(), zona.bottom() + 1 - dialogo.height());
+    const std::array<QPoint, 4> lados{{
+        {ventana.right() + 1 + separacion, y},
+        {x, ventana.bottom() + 1 + separacion},
+        {ventana.left() - separacion - dialogo.width(), y},
+        {x, ventana.top() - separacion - dialogo.height()},
+    }};
+    for (const QPoint &lugar : lados) {
+        if (zona.contains(QRect(lugar, dialogo)))
+            return lugar;
+    }
     return {x, y};
 }

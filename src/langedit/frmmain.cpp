@@ -23,6 +23,7 @@ using Paginas::EstadoTexto;
 namespace {
 
 const QString kFiltro = QStringLiteral("Idioma :: Language :: Langage :: Lingua (DXL)|*.dxl");
+constexpr int kDuracionNotaMs = 5000;
 
 QString Falta()
 {
@@ -50,6 +51,11 @@ FrmMain::FrmMain(Plataforma &plataforma, const Carpetas &carpetas, QWidget *padr
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langage : Lingua :."));
     ConstruirVentana();
+    TmrNota = new QTimer(this);
+    TmrNota->setObjectName(QStringLiteral("TmrNota"));
+    TmrNota->setSingleShot(true);
+    TmrNota->setInterval(kDuracionNotaMs);
+    connect(TmrNota, &QTimer::timeout, this, &FrmMain::ActualizarMarcas);
 }
 
 void FrmMain::Form_Load()
@@ -282,6 +288,13 @@ bool FrmMain::Guardar()
     MostrarPagina(0);
     CargarTitulos();
     EnfocarPagina();
+    // The boxes are empty again: a note in the counter line says where the work went.
+    const QString nombre = QFileInfo(ArchivoIdioma).fileName();
+    // Between the page buttons: a long name is cut in its middle.
+    LblCuenta->setText(
+        tr("Guardado: %1").arg(LblCuenta->fontMetrics().elidedText(nombre, Qt::ElideMiddle, width() / 2)));
+    LblCuenta->setToolTip(TooltipLiteral(ArchivoIdioma));
+    TmrNota->start();
     return true;
 }
 
@@ -321,6 +334,9 @@ void FrmMain::ActualizarMarcas()
     CmdMas->PonerSenal(despues);
     LblCuenta->setText(QString::number(TextosEscritos()) + QStringLiteral(" / ") +
                        QString::number(Paginas::kSlotsUsados));
+    LblCuenta->setToolTip(QString());
+    if (TmrNota)
+        TmrNota->stop();
 }
 
 bool FrmMain::Teclado(int slot, QKeyEvent *evento)

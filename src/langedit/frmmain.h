@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedLayout;
+class QTimer;
 
 // Tradel's one window: the texts of a reference language above the boxes in which the user writes
 // the 35 texts of a language file, over four pages.
@@ -65,7 +66,8 @@ public:
     BotonImagen *CmdMenos = nullptr;
     BotonImagen *CmdMas = nullptr;
     QLabel *LblPag = nullptr;
-    QLabel *LblCuenta = nullptr; // texts written, "28 / 35"
+    QLabel *LblCuenta = nullptr; // texts written, "28 / 35"; for a while after a save, the file saved
+    QTimer *TmrNota = nullptr;   // gives the counter back after the note of a save
     ImagenSvg *ImgLogo = nullptr;
     QPushButton *CmdGuardar = nullptr;
 

@@ -4,6 +4,7 @@
 
 #include "botonimagen.h"
 #include "claves_idioma.h"
+#include "foco.h"
 #include "imagensvg.h"
 
 #include <QApplication>
@@ -28,6 +29,22 @@ constexpr int kAnchoCaja = 496;
 constexpr int kAltoBanda = 64;
 constexpr int kAltoPagina = 560;
 const QColor kAzulOscuro(0x23, 0x32, 0x4A);
+// The orange of the band's edge marks the focus, as on the save button.
+const QColor kNaranja(0xF2, 0x68, 0x2E);
+
+// A text box whose focus shows plainly.
+class CajaTexto : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent *evento) override
+    {
+        QLineEdit::paintEvent(evento);
+        DibujarFoco(this, kNaranja);
+    }
+};
 
 // A reference text: cut with "..." on screen when it is wider than the box below it.
 class EtiquetaTitulo : public QLabel
@@ -247,7 +264,7 @@ QWidget *FrmMain::ConstruirPagina(int pagina)
         LblTitulo[s] = new EtiquetaTitulo(panel);
         LblTitulo[s]->setObjectName(QStringLiteral("LblTitulo%1").arg(s));
         LblTitulo[s]->setFixedWidth(kAnchoCaja);
-        TxTIdioma[s] = new QLineEdit(panel);
+        TxTIdioma[s] = new CajaTexto(panel);
         TxTIdioma[s]->setObjectName(QStringLiteral("TxTIdioma%1").arg(s));
         TxTIdioma[s]->setFixedWidth(kAnchoCaja);
         TxTIdioma[s]->setMinimumHeight(26);

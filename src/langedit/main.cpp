@@ -1,3 +1,4 @@
+#include "alfrente.h"
 #include "frmmain.h"
 #include "instancia_unica.h"
 #include "plataforma_qt.h"
@@ -17,13 +18,17 @@ int main(int argc, char *argv[])
 
     // One editor per settings folder; it runs beside Dexo, whose lock has another name.
     const Carpetas carpetas = Carpetas::Decidir(QCoreApplication::applicationDirPath());
-    const InstanciaUnica instancia(QStringLiteral("Tradel"), carpetas.Ajustes());
-    if (!instancia.EsLaPrimera())
+    InstanciaUnica instancia(QStringLiteral("Tradel"), carpetas.Ajustes());
+    if (!instancia.EsLaPrimera()) {
+        // The user started it again looking for it: the running editor comes forward.
+        instancia.LlamarALaPrimera();
         return 0;
+    }
 
     PlataformaQt plataforma;
     FrmMain ventana(plataforma, carpetas);
     ventana.Form_Load();
+    instancia.AtenderLlamadas(&ventana, [&ventana] { TraerAlFrente(&ventana); });
     ventana.show();
     return app.exec();
 }

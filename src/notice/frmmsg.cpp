@@ -1,6 +1,7 @@
 #include "frmmsg.h"
 
 #include "claves.h"
+#include "decorativa.h"
 #include "enpantalla.h"
 #include "imagensvg.h"
 #include "modgral.h"
@@ -15,8 +16,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextLayout>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,10 +36,15 @@ constexpr int kDesplSombra = 20;
 constexpr QPoint kPosIcono(360, 360);
 constexpr int kLadoIconoTwips = 720;
 constexpr QRect kCerrarTwips(5560, 180, 240, 240);
-// A hand-edited file may hold an event of any length; what is shown of it is bounded (the file
-// keeps it whole). The label stays far wider than the window, so a long event is still centred
-// and cut at both sides; the title stays a title.
-constexpr int kAnchoMaximoEventoTwips = 8 * FrmMsg::kAnchoTwips;
+// The event fills the width between the ends of the two lines that frame it, on one line or two;
+// two lines sit centred between the framing lines. A longer event widens the window, within the
+// screen, and only beyond that is its end cut with an ellipsis.
+constexpr int kMargenEventoTwips = 360;
+constexpr int kCentroEventoTwips = (1560 + 2100) / 2;
+constexpr int kLineasEvento = 2;
+// A hand-edited file may hold an event of any length; two lines never show more than this (the
+// file keeps it whole). The title stays a title.
+constexpr qsizetype kLargoMaximoEvento = 2000;
 constexpr qsizetype kLargoMaximoTitulo = 100;
 
 const QColor kColorFondo(0xC0, 0xC0, 0xC0);
@@ -47,15 +56,16 @@ struct Linea
     QPoint desde; // twips
     int hastaX;   // twips; every line is level
     QColor color; // invalid: the system's window-text colour
+    bool alBorde; // its end keeps its distance from the right edge of a widened window
 };
 
 const std::array<Linea, 4> &Lineas()
 {
     static const std::array<Linea, 4> lineas{{
-        {{360, 1560}, 5640, QColor(Qt::black)},
-        {{360, 2100}, 5640, QColor(Qt::black)},
-        {{1440, 2760}, 3000, QColor(0xFF, 0xFF, 0xC0)},
-        {{360, 3960}, 3360, QColor()},
+        {{360, 1560}, 5640, QColor(Qt::black), true},
+        {{360, 2100}, 5640, QColor(Qt::black), true},
+        {{1440, 2760}, 3000, QColor(0xFF, 0xFF, 0xC0), false},
+        {{360, 3960}, 3360, QColor(), false},
     }};
     return lineas;
 }
@@ -76,7 +86,8 @@ QFont FuenteDeDiseno()
 
 QLabel *CrearEtiqueta(QWidget *padre, int indice, const QColor &color)
 {
-    auto *etiqueta = new QLabel(padre);
+    // The odd labels are the shadows.
+    QLabel *etiqueta = indice % 2 == 1 ? new EtiquetaDecorativa(padre) : new QLabel(padre);
     etiqueta->setObjectName(QStringLiteral("LblMsg%1").arg(indice));
     // Texts come from the settings file: never read as markup.
     etiqueta->setTextFormat(Qt::PlainText);
@@ -86,6 +97,7 @@ QLabel *CrearEtiqueta(QWidget *padre, int indice, const QColor &color)
     etiqueta->setPalette(colores);
     // Only the bare background moves or closes the window.
     etiqueta->setAttribute(Qt::WA_NoMousePropagation);
+    etiqueta->setAlignment(Qt::AlignHCenter | Qt::AlignTop); // an event on two lines
     return etiqueta;
 }
 
@@ -105,6 +117,27 @@ void Colocar(QLabel *etiqueta, QLabel *sombra, QPoint posicion)
     const QPoint desplazada(PixelesATwips(posicion.x()) + kDesplSombra,
                             PixelesATwips(posicion.y()) + kDesplSombra);
     sombra->move(PuntoAPixeles(desplazada));
+}
+
+// The text broken into lines no wider than `ancho` pixels: at blanks, and inside a word only where
+// the word alone is wider than a line.
+QStringList PartirEnLineas(const QString &texto, const QLabel *etiqueta, int ancho)
+{
+    QTextLayout disposicion(texto, etiqueta->font(), etiqueta);
+    QTextOption opcion;
+    opcion.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    disposicion.setTextOption(opcion);
+    QStringList lineas;
+    disposicion.beginLayout();
+    for (QTextLine linea = disposicion.createLine(); linea.isValid(); linea = disposicion.createLine()) {
+        linea.setLineWidth(ancho);
+        QString parte = texto.mid(linea.textStart(), linea.textLength());
+        while (lineas.size() + 1 < kLineasEvento && !parte.isEmpty() && parte.back().isSpace())
+            parte.chop(1); // the blank at a break
+        lineas << parte;
+    }
+    disposicion.endLayout();
+    return lineas;
 }
 
 // A picture file at its own size; a null image when it is missing, unreadable or no picture.
@@ -242,14 +275,14 @@ void FrmMsg::ComponerFecha()
 void FrmMsg::ComponerEvento(const PerfilLeido &ajustes)
 {
     const QString evento = LeerAjuste(ajustes, Ajustes::Evento);
-    const QString texto =
-        LblMsg_[0]->fontMetrics().elidedText(evento, Qt::ElideRight, TwipsAPixeles(kAnchoMaximoEventoTwips));
-    PonerTexto(LblMsg_[0], LblMsg_[1], texto);
-    // Centred in single precision; a text wider than the window gets a negative left and is cut
-    // at both sides.
+    const QStringList lineas = AjustarEvento(evento.left(kLargoMaximoEvento));
+    PonerTexto(LblMsg_[0], LblMsg_[1], lineas.join(u'\n'));
+    // Centred in single precision; one line 1725 twips down, two centred between the framing lines.
     const float ancho = static_cast<float>(PixelesATwips(LblMsg_[0]->width()));
-    const float izda = (static_cast<float>(kAnchoTwips) - ancho) / 2.0f;
-    Colocar(LblMsg_[0], LblMsg_[1], {TwipsAPixeles(izda), TwipsAPixeles(kSupEvento)});
+    const float izda = (static_cast<float>(PixelesATwips(width())) - ancho) / 2.0f;
+    const int sup = lineas.size() == 1 ? TwipsAPixeles(kSupEvento)
+                                       : TwipsAPixeles(kCentroEventoTwips) - LblMsg_[0]->height() / 2;
+    Colocar(LblMsg_[0], LblMsg_[1], {TwipsAPixeles(izda), sup});
     // The taskbar names the window by its event; "[*]" would otherwise be taken as a placeholder.
     QString titulo = evento;
     if (titulo.size() > kLargoMaximoTitulo) {
@@ -259,6 +292,55 @@ void FrmMsg::ComponerEvento(const PerfilLeido &ajustes)
         titulo = titulo.left(corte) + QChar(0x2026);
     }
     setWindowTitle(titulo.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
+
+QStringList FrmMsg::AjustarEvento(const QString &evento)
+{
+    const int margenes = 2 * TwipsAPixeles(kMargenEventoTwips);
+    const int base = TwipsAPixeles(kAnchoTwips) - margenes;
+    const QScreen *pantalla = screen();
+    const int maximo = std::max(base, pantalla ? pantalla->availableGeometry().width() - margenes : base);
+    const auto cabe = [&](int ancho) {
+        return PartirEnLineas(evento, LblMsg_[0], ancho).size() <= kLineasEvento;
+    };
+
+    // The narrowest window, from the design's width up to the screen's, that holds it in two lines.
+    int ancho = base;
+    if (!cabe(base)) {
+        int desde = base;
+        int hasta = maximo;
+        while (desde < hasta) {
+            const int medio = desde + (hasta - desde) / 2;
+            if (cabe(medio))
+                hasta = medio;
+            else
+                desde = medio + 1;
+        }
+        ancho = desde;
+    }
+    CambiarAncho(ancho + margenes);
+
+    QStringList lineas = PartirEnLineas(evento, LblMsg_[0], ancho);
+    if (lineas.size() > kLineasEvento) {
+        // Even the screen is too narrow: the second line ends with an ellipsis.
+        const QString resto = QStringList(lineas.mid(1)).join(QString());
+        lineas = {lineas.front(), LblMsg_[0]->fontMetrics().elidedText(resto, Qt::ElideRight, ancho)};
+    }
+    return lineas;
+}
+
+void FrmMsg::CambiarAncho(int ancho)
+{
+    if (ancho == width())
+        return;
+    // Widened around its centre, and kept on its screen.
+    QRect marco(QPoint(x() - (ancho - width()) / 2, y()), QSize(ancho, height()));
+    if (const QScreen *pantalla = screen())
+        marco.moveTopLeft(PosicionEnPantalla(marco, pantalla->availableGeometry()));
+    setFixedSize(marco.size());
+    move(marco.topLeft());
+    ImgIcono14_->move(ancho - TwipsAPixeles(kAnchoTwips - kCerrarTwips.left()), ImgIcono14_->y());
+    update();
 }
 
 void FrmMsg::ComponerIcono(const PerfilLeido &ajustes)
@@ -337,9 +419,10 @@ void FrmMsg::paintEvent(QPaintEvent *)
     pintor.drawPixmap(0, 0, fondo_);
 
     const QColor textoSistema = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    const int ensanche = width() - TwipsAPixeles(kAnchoTwips);
     for (const Linea &linea : Lineas()) {
         const QPoint desde = PuntoAPixeles(linea.desde);
-        const int hasta = TwipsAPixeles(linea.hastaX);
+        const int hasta = TwipsAPixeles(linea.hastaX) + (linea.alBorde ? ensanche : 0);
         pintor.fillRect(QRect(desde.x(), desde.y(), hasta - desde.x(), 1),
                         linea.color.isValid() ? linea.color : textoSistema);
     }

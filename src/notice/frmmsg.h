@@ -71,6 +71,9 @@ private:
     void ComponerFecha();
     void ComponerEvento(const PerfilLeido &ajustes);
     void ComponerIcono(const PerfilLeido &ajustes);
+    // The event's lines, the window widened as far as they need.
+    QStringList AjustarEvento(const QString &evento);
+    void CambiarAncho(int ancho);
     Dibujo DibujoDeIcono(int numero) const;
     void AjustarAEscala();
 

@@ -1,6 +1,7 @@
 #include "panelaviso.h"
 
 #include "botonimagen.h"
+#include "foco.h"
 #include "imagensvg.h"
 #include "lectorajustes.h"
 #include "modgral.h"
@@ -76,6 +77,12 @@ void TextoEvento::keyPressEvent(QKeyEvent *evento)
         return;
     }
     QLineEdit::keyPressEvent(evento);
+}
+
+void TextoEvento::paintEvent(QPaintEvent *evento)
+{
+    QLineEdit::paintEvent(evento);
+    DibujarFoco(this, kColorFoco);
 }
 
 QString RutaAbreviada(const QString &ruta)

@@ -31,6 +31,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;
+    void paintEvent(QPaintEvent *evento) override;
 
 private:
     bool seleccionarAlSoltar_ = false;

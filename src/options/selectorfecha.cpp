@@ -1,5 +1,6 @@
 #include "selectorfecha.h"
 
+#include "foco.h"
 #include "titulos.h"
 #include "unidades.h"
 
@@ -55,6 +56,20 @@ protected:
     }
 };
 
+// A drop-down list with the dialog's focus ring.
+class ListaDesplegable : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent *evento) override
+    {
+        QComboBox::paintEvent(evento);
+        DibujarFoco(this, kColorFoco);
+    }
+};
+
 QFont FuentePequena(bool negrita)
 {
     QFont fuente(QStringLiteral("MS Sans Serif"));
@@ -104,14 +119,14 @@ SelectorFecha::SelectorFecha(QDate hoy, QWidget *padre) : QFrame(padre), hoy_(ho
     setPalette(colores);
     setFrameShape(QFrame::StyledPanel);
 
-    CmbAnno = new QComboBox(this);
+    CmbAnno = new ListaDesplegable(this);
     CmbAnno->setObjectName(QStringLiteral("CmbAnno"));
     CmbAnno->setAccessibleName(tr("Año"));
     CmbAnno->setGeometry(RectTwips(120, 120, 1200, 330));
     for (int anno = hoy.year(); anno <= hoy.year() + kAnnos - 1; ++anno)
         CmbAnno->addItem(QString::number(anno));
 
-    CmbMes = new QComboBox(this);
+    CmbMes = new ListaDesplegable(this);
     CmbMes->setObjectName(QStringLiteral("CmbMes"));
     CmbMes->setAccessibleName(tr("Mes"));
     CmbMes->setGeometry(RectTwips(1380, 120, 1500, 330));

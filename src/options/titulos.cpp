@@ -1,5 +1,6 @@
 #include "titulos.h"
 
+#include "decorativa.h"
 #include "unidades.h"
 
 #include <QLabel>
@@ -17,9 +18,9 @@ QFont FuenteTitulo(int indice)
     return fuente;
 }
 
-QLabel *Etiqueta(QWidget *padre, const QString &nombre, int indice, const QColor &color)
+QLabel *Etiqueta(QWidget *padre, const QString &nombre, int indice, const QColor &color, bool sombra = false)
 {
-    auto *etiqueta = new QLabel(padre);
+    QLabel *etiqueta = sombra ? new EtiquetaDecorativa(padre) : new QLabel(padre);
     etiqueta->setObjectName(nombre);
     etiqueta->setTextFormat(Qt::PlainText);
     etiqueta->setWordWrap(true);
@@ -44,7 +45,7 @@ Titulo CrearTitulo(QWidget *padre, int indice, QRect twips, const QString &texto
     // The shadow is created first, so that its caption is drawn over it.
     if (desplazamiento > 0) {
         titulo.sombra =
-            Etiqueta(padre, QStringLiteral("LblSombra%1").arg(indice), indice, QColor(12, 22, 51));
+            Etiqueta(padre, QStringLiteral("LblSombra%1").arg(indice), indice, QColor(12, 22, 51), true);
         titulo.sombra->setGeometry(
             RectTwips(twips.x() + desplazamiento, twips.y() + desplazamiento, twips.width(), twips.height()));
         titulo.sombra->setAttribute(Qt::WA_TransparentForMouseEvents);

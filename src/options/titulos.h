@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 class QLabel;
 class QSvgRenderer;
+
+// The focus ring of the dialog's controls: light amber on the dark blue of its panels.
+inline constexpr QColor kColorFoco(255, 214, 90);
 
 // A caption of the dialog and, for the captions a language file translates, the shadow label
 // drawn beneath it. Both are plain text: captions come from language files.

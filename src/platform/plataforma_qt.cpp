@@ -95,10 +95,18 @@ QString PlataformaQt::ElegirArchivoAbrir(QWidget *padre, const QString &titulo, 
 QString PlataformaQt::ElegirArchivoGuardar(QWidget *padre, const QString &titulo, const QString &carpeta,
                                            const QString &filtro)
 {
-    // Saving into an existing language file replaces its texts key by key; the programs ask no
-    // question for it.
-    return QFileDialog::getSaveFileName(padre, titulo, carpeta, FiltroQt(filtro), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    // Saving into an existing file replaces the texts it holds: the dialog asks first. A name
+    // typed without an extension gets the filter's first one, so that the question is about the
+    // file that will really be written ("Italiano" is Italiano.dxl).
+    QFileDialog dialogo(padre, titulo, carpeta, FiltroQt(filtro));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    const QString patron = filtro.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0);
+    if (patron.startsWith(QLatin1String("*.")) && patron.indexOf(QLatin1Char('*'), 1) < 0)
+        dialogo.setDefaultSuffix(patron.mid(2));
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    return dialogo.selectedFiles().constFirst();
 }
 
 std::optional<QColor> PlataformaQt::ElegirColor(QWidget *padre, const QColor &inicial)

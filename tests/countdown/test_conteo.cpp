@@ -71,6 +71,34 @@ private slots:
         // No screens known: left alone.
         QCOMPARE(PosicionVisible(QRect(-500, -500, 10, 10), {}), QPoint(-500, -500));
     }
+
+    // The options dialog (648 x 448 with its frame) beside a count of 120 x 40 in each corner of a
+    // small screen area that starts below a top panel.
+    void posicionJunto_data()
+    {
+        QTest::addColumn<QRect>("cuenta");
+        QTest::addColumn<QPoint>("esperada");
+        QTest::newRow("arriba izquierda: a su derecha") << QRect(0, 30, 120, 40) << QPoint(128, 30);
+        QTest::newRow("arriba derecha: debajo") << QRect(680, 30, 120, 40) << QPoint(152, 78);
+        QTest::newRow("abajo izquierda: a su derecha, subido") << QRect(0, 560, 120, 40) << QPoint(128, 152);
+        QTest::newRow("abajo derecha: a su izquierda") << QRect(680, 560, 120, 40) << QPoint(24, 152);
+        // No side has room: on the area, over the count.
+        QTest::newRow("ancha como la pantalla") << QRect(0, 250, 800, 100) << QPoint(0, 152);
+    }
+    void posicionJunto()
+    {
+        QFETCH(QRect, cuenta);
+        QFETCH(QPoint, esperada);
+        const QRect zona(0, 30, 800, 570);
+        const QSize dialogo(648, 448);
+        const QPoint lugar = PosicionJunto(cuenta, dialogo, zona, 8);
+        QCOMPARE(lugar, esperada);
+        QVERIFY(zona.contains(QRect(lugar, dialogo)));
+        if (cuenta.width() < 800)
+            QVERIFY(!QRect(lugar, dialogo).intersects(cuenta));
+        // A dialog larger than the area keeps its corner on it.
+        QCOMPARE(PosicionJunto(cuenta, QSize(900, 700), zona, 8), QPoint(0, 30));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestConteo)

@@ -325,6 +325,17 @@ private slots:
         QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.001"));
         QVERIFY(!f.gral.Recargar);
     }
+
+    void cuentaLeidaEnPalabras()
+    {
+        const QList<std::pair<const char *, QString>> casos{
+            {"19/12/2026", "12 días"}, {"08/12/2026", "1 día"}, {"Ninguna", "0 días"}};
+        for (const auto &[fecha, descripcion] : casos) {
+            FixturePrincipal f;
+            f.carpeta.EscribirIni(QByteArray("[Datos]\r\nFecha=") + fecha + "\r\n");
+            QCOMPARE(f.Iniciar().Etiqueta()->accessibleDescription(), descripcion);
+        }
+    }
 };
 
 QTEST_MAIN(TestFrmMain)

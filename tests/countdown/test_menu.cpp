@@ -3,6 +3,7 @@
 #include "imagensvg.h"
 #include "menuprincipal.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
@@ -370,16 +371,67 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QPoint inicio = w.pos();
-        // Pressed on the number, with the right button: the window follows the mouse.
-        QTest::mousePress(w.Etiqueta(), Qt::RightButton, {}, QPoint(5, 5));
+        // Pressed on the number, with the left button: the window follows the mouse.
+        QTest::mousePress(w.Etiqueta(), Qt::LeftButton, {}, QPoint(5, 5));
         const QPointF destino = w.Etiqueta()->mapToGlobal(QPointF(45, 35));
-        QMouseEvent mover(QEvent::MouseMove, QPointF(5, 5), destino, Qt::NoButton, Qt::RightButton,
+        QMouseEvent mover(QEvent::MouseMove, QPointF(5, 5), destino, Qt::NoButton, Qt::LeftButton,
                           Qt::NoModifier);
         QApplication::sendEvent(&w, &mover);
-        QTest::mouseRelease(&w, Qt::RightButton, {}, QPoint(45, 35));
+        QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(45, 35));
         QCOMPARE(w.pos(), inicio + QPoint(40, 30));
         // Nothing is written until the window closes.
         QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?"), QStringLiteral("?"));
+    }
+
+    // How the user asks for the menu on the count; where it opens (null: it does not open from the
+    // window, the picture opens it on its own press).
+    void menuDesdeLaCuenta_data()
+    {
+        QTest::addColumn<QString>("gesto");
+        QTest::addColumn<bool>("abre");
+        QTest::newRow("botón derecho en el número") << "derecho" << true;
+        QTest::newRow("tecla de menú") << "menu" << true;
+        QTest::newRow("Mayús+F10") << "f10" << true;
+        QTest::newRow("botón derecho en la imagen") << "imagen" << false;
+    }
+    void menuDesdeLaCuenta()
+    {
+        QFETCH(QString, gesto);
+        QFETCH(bool, abre);
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        int abierto = 0;
+        ContadorDeEventos contador(w.Menu(), QEvent::Show, abierto);
+        QPoint donde;
+        QTimer::singleShot(0, &w, [&] {
+            if (QWidget *menu = QApplication::activePopupWidget()) {
+                donde = menu->pos();
+                menu->close();
+            }
+        });
+        if (gesto == u"derecho" || gesto == u"imagen") {
+            QWidget *sobre = gesto == u"derecho" ? static_cast<QWidget *>(w.Etiqueta()) : w.ImagenMenu();
+            const QPoint local = gesto == u"derecho" ? QPoint(10, 12) : QPoint(4, 4);
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, local, sobre->mapToGlobal(local));
+            QApplication::sendEvent(sobre, &menu);
+        } else {
+            const auto tecla = gesto == u"menu" ? Qt::Key_Menu : Qt::Key_F10;
+            QTest::keyClick(w.Etiqueta(), tecla, gesto == u"f10" ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(abierto, abre ? 1 : 0);
+        // At the pointer for the mouse; below the number for the keyboard.
+        if (abre)
+            QCOMPARE(donde, w.Etiqueta()->mapToGlobal(
+                                gesto == u"derecho" ? QPoint(10, 12) : QPoint(0, w.Etiqueta()->height())));
+        // The right button no longer drags: the window stays where it is.
+        const QPoint antes = w.pos();
+        QTest::mousePress(w.Etiqueta(), Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseMove(&w, QPoint(45, 35));
+        QTest::mouseRelease(w.Etiqueta(), Qt::RightButton, {}, QPoint(45, 35));
+        QCOMPARE(w.pos(), antes);
     }
 };
 

@@ -316,6 +316,28 @@ private slots:
                                                     (QSysInfo::productType() == "windows" ? ".exe" : "")});
         QCOMPARE(IdiomaGuardado(f), QStringLiteral("<falta>")); // nothing re-read or written
     }
+
+    void nombresLargosCortadosEnMedio()
+    {
+        // A language named at length, with a long first text: the menu stays narrow, each cut item
+        // keeps its whole text in the tooltip; a short item has none.
+        FixturePrincipal f;
+        const QString nombre = QString(100, u'a') + QStringLiteral(" & ") + QString(100, u'z');
+        const QString largo = QStringLiteral("Configurar ") + QString(60, u'x') + QStringLiteral(" opciones");
+        f.carpeta.Escribir(nombre + ".dxl", ("[Menu]\r\n0=" + largo + "\r\n1=Siempre\r\n").toUtf8());
+        f.carpeta.EscribirIni(("[Opciones]\r\nIdioma=" + nombre + "\r\n").toUtf8());
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(f.gral.NombreIdioma, nombre);
+        const QString decorado = ".: " + nombre + " :.";
+        QAction *seleccionado = w.Menu()->mnuIdiomaSel;
+        QCOMPARE(seleccionado->text(), ".: " + QString(16, u'a') + QChar(0x2026) + QString(17, u'z') + " :.");
+        QCOMPARE(seleccionado->toolTip(), decorado);
+        QCOMPARE(w.Menu()->mnuOpciones->toolTip(), largo + "...");
+        QCOMPARE(w.Menu()->mnuOpciones->text(),
+                 "Configurar " + QString(8, u'x') + QChar(0x2026) + QString(8, u'x') + " opciones...");
+        QCOMPARE(w.Menu()->mnuVisible->text(), QStringLiteral("Siempre"));
+        QVERIFY(w.Menu()->toolTipsVisible() && w.Menu()->mnuSelIdioma->toolTipsVisible());
+    }
 };
 
 QTEST_MAIN(TestMenuIdioma)

@@ -1,5 +1,6 @@
 #include "carpeta_programa.h"
 #include "esperar.h"
+#include "instancia_unica.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -83,6 +84,34 @@ private slots:
         QVERIFY(primero.waitForFinished(20000));
         // The editor never writes the settings.
         QVERIFY(!carpeta_.Leer(QStringLiteral("Dexo.INI")).contains("Idioma"));
+    }
+
+    void segundoInicioLlamaAlPrimero_data()
+    {
+        QTest::addColumn<bool>("atiende");
+        QTest::newRow("el primero atiende") << true;
+        QTest::newRow("el primero no escucha") << false;
+    }
+    void segundoInicioLlamaAlPrimero()
+    {
+        // This test holds the editor's lock as the running copy would, so that it sees the call.
+        QFETCH(bool, atiende);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ejecucion_.path()));
+        InstanciaUnica primera(QStringLiteral("Tradel"), carpeta_.Ruta());
+        QVERIFY(primera.EsLaPrimera());
+        int llamadas = 0;
+        if (atiende)
+            primera.AtenderLlamadas(this, [&llamadas] { ++llamadas; });
+
+        // The first takes no call while this waits without an event loop: the second copy must
+        // not wait for it, and ends with status 0.
+        QProcess segundo;
+        Preparar(segundo, QStringLiteral("Tradel"));
+        segundo.start();
+        QVERIFY(segundo.waitForFinished(20000));
+        QCOMPARE(segundo.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(segundo.exitCode(), 0);
+        QTRY_COMPARE(llamadas, atiende ? 1 : 0);
     }
 };
 

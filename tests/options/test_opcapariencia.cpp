@@ -6,6 +6,7 @@
 #include "unidades.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -20,6 +21,16 @@ class TestOpcApariencia : public QObject
     static int Opacidad(const QWidget &ventana) { return qRound(ventana.windowOpacity() * 255); }
 
     static QByteArray Dxl(const QByteArray &cuerpo) { return "[Opciones]\r\n" + cuerpo; }
+
+    // Every interface a screen reader reaches from the window down, with the widget it stands for.
+    static void Recorrer(QAccessibleInterface *interfaz, QList<QAccessibleInterface *> &todas)
+    {
+        todas << interfaz;
+        for (int i = 0; i < interfaz->childCount(); ++i) {
+            if (QAccessibleInterface *hija = interfaz->child(i))
+                Recorrer(hija, todas);
+        }
+    }
 
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
@@ -379,6 +390,31 @@ private slots:
             QVERIFY2(etiqueta->heightForWidth(etiqueta->width()) <= etiqueta->height(),
                      qPrintable(etiqueta->text()));
         }
+    }
+
+    void sombrasOcultasALaAccesibilidad()
+    {
+        // Each caption is read once: its shadow is invisible and nameless to assistive technology.
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        d.show();
+        QList<QAccessibleInterface *> todas;
+        Recorrer(QAccessible::queryAccessibleInterface(&d), todas);
+        QStringList leidos;
+        int sombras = 0;
+        for (QAccessibleInterface *interfaz : std::as_const(todas)) {
+            const QString nombre = interfaz->object() ? interfaz->object()->objectName() : QString();
+            if (nombre.startsWith(u"LblSombra")) {
+                ++sombras;
+                QVERIFY2(interfaz->state().invisible, qPrintable(nombre));
+                QVERIFY2(interfaz->text(QAccessible::Name).isEmpty(), qPrintable(nombre));
+            } else if (interfaz->role() == QAccessible::StaticText) {
+                leidos << interfaz->text(QAccessible::Name);
+            }
+        }
+        QCOMPARE(sombras, 15); // ten on the main panel, five on the notice panel
+        QCOMPARE(leidos.count(QStringLiteral("Transparencia:")), 1);
+        QCOMPARE(leidos.count(QStringLiteral("Reproducir un sonido.")), 1);
     }
 };
 

@@ -1,11 +1,15 @@
 #include "instancia_unica.h"
+#include "plataforma_qt.h"
 #include "valor_run.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
-// The portable pieces of the platform layer: the single-instance rule and the data of the
-// Windows Run value.
+// The portable pieces of the platform layer: the single-instance rule, the save dialog and the
+// data of the Windows Run value. (The call of a second copy to the first: test_procesos_tradel.)
 class TestPlataforma : public QObject
 {
     Q_OBJECT
@@ -47,7 +51,29 @@ private slots:
         primera.reset();
         QVERIFY(InstanciaUnica(programa, una.path()).EsLaPrimera());
     }
+
+    void guardarPreguntaAntesDeReemplazar()
+    {
+        QTemporaryDir carpeta;
+        PlataformaQt plataforma;
+        bool visto = false;
+        QTimer::singleShot(0, this, [&visto] {
+            auto *dialogo = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialogo);
+            QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptSave);
+            QVERIFY(!dialogo->testOption(QFileDialog::DontConfirmOverwrite));
+            // "Italiano" is asked about as the Italiano.dxl it will be.
+            QCOMPARE(dialogo->defaultSuffix(), QStringLiteral("dxl"));
+            visto = true;
+            dialogo->reject();
+        });
+        QVERIFY(plataforma
+                    .ElegirArchivoGuardar(nullptr, QStringLiteral("Guardar"), carpeta.path(),
+                                          QStringLiteral("Idioma (DXL)|*.dxl"))
+                    .isEmpty());
+        QVERIFY(visto);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPlataforma)
+QTEST_MAIN(TestPlataforma)
 #include "test_plataforma.moc"
