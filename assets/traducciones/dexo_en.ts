@@ -192,6 +192,18 @@
         <source>Traducir: %1</source>
         <translation>Translate: %1</translation>
     </message>
+    <message>
+        <source>1 día</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>%1 días</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Guardado: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>

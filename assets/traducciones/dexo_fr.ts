@@ -192,6 +192,18 @@
         <source>Traducir: %1</source>
         <translation>Traduire : %1</translation>
     </message>
+    <message>
+        <source>1 día</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 días</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>Guardado: %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>

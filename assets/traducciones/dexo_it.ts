@@ -192,6 +192,18 @@
         <source>Traducir: %1</source>
         <translation>Traduci: %1</translation>
     </message>
+    <message>
+        <source>1 día</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 días</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>Guardado: %1</source>
+        <translation>Salvato: %1</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>

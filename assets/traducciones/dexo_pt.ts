@@ -192,6 +192,18 @@
         <source>Traducir: %1</source>
         <translation>Traduzir: %1</translation>
     </message>
+    <message>
+        <source>1 día</source>
+        <translation>1 dia</translation>
+    </message>
+    <message>
+        <source>%1 días</source>
+        <translation>%1 dias</translation>
+    </message>
+    <message>
+        <source>Guardado: %1</source>
+        <translation>Salvo: %1</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
