@@ -43,8 +43,9 @@ bool ModGral::GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWi
 bool ModGral::GuardarEn(const QString &ruta, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre)
 {
     QString motivo;
-    if (EscribirPerfil(ruta, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave), valor,
-                       &motivo))
+    // A language name with a blank at an end must come back as it is.
+    if (EscribirPerfil(ruta, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave),
+                       ValorLiteral(valor), &motivo))
         return true;
     if (avisoEscrituraDado_)
         return false;

@@ -151,7 +151,7 @@ void FrmMain::ConectarMenu()
 
 void FrmMain::Iniciar()
 {
-    LblDias_->setText(QStringLiteral("00.000"));
+    LblDias_->setText(TextoDias(0));
     gral_.Recargar = false;
     fechaHoy_ = gral_.reloj.Hoy();
     AplicarOpciones();
@@ -241,7 +241,8 @@ void FrmMain::ActualizarDias()
     LblDias_->clear();
     if (isVisible())
         repaint();
-    LblDias_->setText(QStringLiteral("00.000"));
+    // No date shows zero with the same digits and separator as any other count.
+    LblDias_->setText(TextoDias(0));
 
     const std::optional<QDate> fecha = gral_.FechaElegida();
     if (fecha && *fecha >= fechaHoy_)
