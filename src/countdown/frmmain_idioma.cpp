@@ -33,7 +33,7 @@ QString Espanol()
 QAction *AccionDeClave(MenuPrincipal &menu, int clave)
 {
     const std::array<QAction *, Idioma::kNumClavesMenu> acciones = {
-        menu.mnuOpciones, menu.mnuVisible, menu.mnuInicio,  menu.mnuSelIdioma->menuAction(),
+        menu.mnuOpciones,  menu.mnuVisible,   menu.mnuInicio, menu.mnuSelIdioma->menuAction(),
         menu.mnuTradel[0], menu.mnuTradel[1], menu.mnuEvento, menu.mnuAyuda,
         menu.mnuCerrar,    nullptr,           menu.mnuInfo};
     return acciones[static_cast<size_t>(clave)];

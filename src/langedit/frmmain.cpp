@@ -253,8 +253,8 @@ bool FrmMain::Guardar()
 {
     ArchivoAGuardar archivo;
     while (archivo.ruta.isEmpty()) {
-        const QString ruta =
-            plataforma_.ElegirArchivoGuardar(this, LblTitulo[Idioma::kTip0 + 1]->text(), RutaPrograma, kFiltro);
+        const QString ruta = plataforma_.ElegirArchivoGuardar(this, LblTitulo[Idioma::kTip0 + 1]->text(),
+                                                              RutaPrograma, kFiltro);
         if (ruta.isEmpty())
             return false;
         // A name Dexo would never offer is refused with its reason, and the dialog comes back.

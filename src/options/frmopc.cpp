@@ -382,7 +382,8 @@ void FrmOpc::done(int resultado)
     if (resultado != QDialog::Accepted) {
         // Closed without saving: nothing chosen here may outlive the dialog. The main window counts
         // and gives the notice from the shared state, which goes back to what the file says.
-        gral_.AplicarTransparencia(principal_, static_cast<qint16>(Valores::OpacidadDesdeNivel(nivelGuardado_)));
+        gral_.AplicarTransparencia(principal_,
+                                   static_cast<qint16>(Valores::OpacidadDesdeNivel(nivelGuardado_)));
         const AjustesLeidos ajustes = LeerAjustes(gral_.ArchivoIni);
         gral_.NombreIdioma = ajustes.idioma;
         gral_.FechaEvento = ajustes.fecha;

@@ -67,8 +67,8 @@ private:
     void CargarFecha(const QString &guardada);
     void PonerTextosIncorporados();
     // Captions, title, prompt and tips, as the built-in texts or a language's values give them.
-    void PonerTextos(const QStringList &titulos, const QString &ventana, const std::optional<QString> &indicacion,
-                     const QStringList &consejos);
+    void PonerTextos(const QStringList &titulos, const QString &ventana,
+                     const std::optional<QString> &indicacion, const QStringList &consejos);
     bool IdiomaDisponible() const;
     QString ArchivoIdioma() const;
 

@@ -36,8 +36,9 @@ void FrmOpc::PonerTextos(const QStringList &titulos, const QString &ventana,
                          const std::optional<QString> &indicacion, const QStringList &consejos)
 {
     for (int i = 0; i <= 14; ++i)
-        PonerTitulo(titulos_[i], i == 0 ? QStringLiteral(".: ") + titulos.at(0).toUpper() + QStringLiteral(" :.")
-                                        : titulos.at(i));
+        PonerTitulo(titulos_[i], i == 0
+                                     ? QStringLiteral(".: ") + titulos.at(0).toUpper() + QStringLiteral(" :.")
+                                     : titulos.at(i));
     setWindowTitle(QStringLiteral(".:: ") + ventana + QStringLiteral(" ::."));
     if (indicacion)
         FraFecha_->PonerIndicacion(*indicacion);

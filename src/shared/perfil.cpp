@@ -632,7 +632,8 @@ QString ValorLiteral(const QString &texto)
     if (texto.isEmpty())
         return texto;
     const bool blancos = EsBlancoDePerfil(texto.front()) || EsBlancoDePerfil(texto.back());
-    const bool comillas = texto.size() >= 2 && EsComilla(texto.front().unicode()) && texto.back() == texto.front();
+    const bool comillas =
+        texto.size() >= 2 && EsComilla(texto.front().unicode()) && texto.back() == texto.front();
     return blancos || comillas ? u'"' + texto + u'"' : texto;
 }
 
@@ -651,7 +652,8 @@ bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &es
         if (TieneSaltoDeLinea(escritura.clave))
             return Fallar(motivo, QStringLiteral("El nombre de la clave contiene un salto de línea."));
         if (TieneSaltoDeLinea(escritura.valor))
-            return Fallar(motivo, QCoreApplication::translate("Perfil", "El valor de [%1] %2 contiene un salto de línea.")
+            return Fallar(motivo, QCoreApplication::translate(
+                                      "Perfil", "El valor de [%1] %2 contiene un salto de línea.")
                                       .arg(escritura.seccion.trimmed(), escritura.clave.trimmed()));
     }
     if (escrituras.isEmpty())

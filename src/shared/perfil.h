@@ -41,7 +41,8 @@ public:
     // Several keys in one walk over the file: each value as Leer gives it, or nullopt when it is
     // missing. With `maximo` >= 0 a value is cut to that many characters, and no more of a longer
     // value is decoded: a value of many megabytes costs no more than a short one.
-    std::vector<std::optional<QString>> LeerVarias(const QList<ClavePerfil> &claves, qsizetype maximo = -1) const;
+    std::vector<std::optional<QString>> LeerVarias(const QList<ClavePerfil> &claves,
+                                                   qsizetype maximo = -1) const;
 
 private:
     QByteArray bytes_; // whole code units; empty when the file could not be read

@@ -485,8 +485,8 @@ private slots:
                                   << "\"Close\"";
         QTest::newRow("apóstrofos") << "'Close'"
                                     << "'Close'";
-        QTest::newRow("otras escrituras") << QString::fromUtf8("Закрыть Κλείσιμο 关闭 🚪")
-                                          << QString::fromUtf8("Закрыть Κλείσιμο 关闭 🚪");
+        QTest::newRow("otras escrituras")
+            << QString::fromUtf8("Закрыть Κλείσιμο 关闭 🚪") << QString::fromUtf8("Закрыть Κλείσιμο 关闭 🚪");
         QTest::newRow("salto pegado") << "Close\r\nthe\nprogram"
                                       << "Close the program";
     }

@@ -64,11 +64,13 @@ private slots:
         QFETCH(QByteArray, ini);
         QFETCH(bool, conFecha);
         FixtureOpciones f;
-        f.carpeta.Escribir(QStringLiteral("Español.dxl"), "[Opciones]\r\nT0=Opciones\r\nFC=Elija el d\xed" "a\r\n");
+        f.carpeta.Escribir(QStringLiteral("Español.dxl"), "[Opciones]\r\nT0=Opciones\r\nFC=Elija el d\xed"
+                                                          "a\r\n");
         f.carpeta.EscribirIni(ini);
         FrmOpc &d = f.Abrir();
-        QCOMPARE(d.FraFecha()->LblDexo->text(), conFecha ? QLocale().toString(QDate(2026, 12, 24), QLocale::LongFormat)
-                                                         : QStringLiteral("Elija el día"));
+        QCOMPARE(d.FraFecha()->LblDexo->text(),
+                 conFecha ? QLocale().toString(QDate(2026, 12, 24), QLocale::LongFormat)
+                          : QStringLiteral("Elija el día"));
     }
 
     void listasYRejilla()

@@ -178,8 +178,9 @@ private slots:
         // Every choice made and then closed without saving: the program goes on as the file says.
         FixtureOpciones f;
         f.carpeta.Escribir(QStringLiteral("English.dxl"), "[Opciones]\r\nT0=Options\r\n");
-        const QByteArray contenido = "[Opciones]\r\nIdioma=Espa\xf1ol\r\n[Datos]\r\nFecha=24/12/2026\r\nAviso=1\r\n"
-                                     "Sonido=/a.wav\r\nArchivo=/b.txt\r\nIcono=03\r\n";
+        const QByteArray contenido =
+            "[Opciones]\r\nIdioma=Espa\xf1ol\r\n[Datos]\r\nFecha=24/12/2026\r\nAviso=1\r\n"
+            "Sonido=/a.wav\r\nArchivo=/b.txt\r\nIcono=03\r\n";
         f.carpeta.EscribirIni(contenido);
         FrmOpc &d = f.Abrir();
         d.show();
@@ -187,7 +188,8 @@ private slots:
         d.CmdAviso_Click();
         d.PicAviso()->ImgAviso_Click(0);
         d.PicAviso()->ImgIcono_Click(7);
-        f.plataforma.archivos << "/otro.wav" << "/otro.txt";
+        f.plataforma.archivos << "/otro.wav"
+                              << "/otro.txt";
         d.PicAviso()->ImgSelec_Click(1);
         d.PicAviso()->ImgSelec_Click(2);
         d.CmdAvisoOk_Click();
@@ -215,8 +217,8 @@ private slots:
                                   << "\"Boda\"";
         QTest::newRow("apóstrofos") << "'Boda'"
                                     << "'Boda'";
-        QTest::newRow("otras escrituras") << QString::fromUtf8("Свадьба Γάμος 婚礼 🎉")
-                                          << QString::fromUtf8("Свадьба Γάμος 婚礼 🎉");
+        QTest::newRow("otras escrituras")
+            << QString::fromUtf8("Свадьба Γάμος 婚礼 🎉") << QString::fromUtf8("Свадьба Γάμος 婚礼 🎉");
         QTest::newRow("salto pegado") << "Boda\r\nen\nOporto"
                                       << "Boda en Oporto";
     }

@@ -230,9 +230,9 @@ private slots:
         QTest::newRow("entre comillas") << "[s]\r\nk=\"" + x300 + "\" \r\n" << QString(199, u'x');
         QTest::newRow("corto") << QByteArray("[s]\r\nk= 'abc' \r\n") << QStringLiteral("abc");
         QTest::newRow("UTF-8") << "\xef\xbb\xbf[s]\nk=" + QString(300, u'Ж').toUtf8() << QString(199, u'Ж');
-        QTest::newRow("UTF-16LE")
-            << QByteArray("\xff\xfe[\0s\0]\0\n\0k\0=\0", 14) + QByteArray(600, '\x16').replace("\x16\x16", "\x16\x04")
-            << QString(199, u'Ж');
+        QTest::newRow("UTF-16LE") << QByteArray("\xff\xfe[\0s\0]\0\n\0k\0=\0", 14) +
+                                         QByteArray(600, '\x16').replace("\x16\x16", "\x16\x04")
+                                  << QString(199, u'Ж');
         // Never half of a character outside the basic plane: 199 units would end in one.
         QString emojis = QStringLiteral("ab");
         for (int i = 0; i < 150; ++i)
@@ -254,7 +254,10 @@ private slots:
     void valorLiteralVuelveComoEra()
     {
         // Every reader strips blanks and one pair of quotes: a literal value comes back as it was.
-        for (const char *texto : {" a ", "\"a\"", "'a'", "\"", "\"\"", "a\"", "\t", "\x1a" "a", "a b", ""}) {
+        for (const char *texto : {" a ", "\"a\"", "'a'", "\"", "\"\"", "a\"", "\t",
+                                  "\x1a"
+                                  "a",
+                                  "a b", ""}) {
             QVERIFY(EscribirPerfil(Ini(), "s", "k", ValorLiteral(QString::fromUtf8(texto))));
             QCOMPARE(LeerPerfil(Ini(), "s", "k", "?"), QString::fromUtf8(texto));
         }
@@ -480,7 +483,8 @@ private slots:
         QString motivo;
         const QList<EscrituraPerfil> lote = {{"s", "k", "2"}, {"t", "j", "3"}, {"s", "x", "a\nb"}};
         QVERIFY(!EscribirPerfilLote(Ini(), lote, &motivo));
-        QCOMPARE(motivo, QString::fromUtf8("El valor de [s] x contiene un salto de línea.")); // names the field
+        QCOMPARE(motivo,
+                 QString::fromUtf8("El valor de [s] x contiene un salto de línea.")); // names the field
         QCOMPARE(carpeta_.LeerIni(), antes);
 
         QFile::remove(Ini());
