@@ -39,7 +39,10 @@ ejecutar() {
 
 probar() {
     paso "Checking Debian packages"
-    instalar_faltantes "${paquetes_comunes[@]}" desktop-file-utils g++-mingw-w64-x86-64-posix clang-format
+    # weston, xwayland and qt6-wayland: the test of Dexo inside a real Wayland session;
+    # dpkg-dev (dpkg-shlibdeps), lintian and file: the test of the Debian package.
+    instalar_faltantes "${paquetes_comunes[@]}" desktop-file-utils g++-mingw-w64-x86-64-posix clang-format \
+        weston xwayland qt6-wayland dpkg-dev lintian file
     paso "Checking the formatting of src and tests (.clang-format)"
     find src tests \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
     echo "Formatted as .clang-format says."

@@ -43,8 +43,16 @@ cadena() {
     printf '%s' "$1" | sed -e 's/\\/\\\\/g'
 }
 
+# Installed from the package, the program is reached through its command (dexo ->
+# /usr/lib/dexo/Dexo): the entry names the command.
 linea_exec() {
-    printf 'Exec=%s' "$(exec_citado "$carpeta/$1")"
+    comando=$(printf '%s' "$1" | tr 'A-Z' 'a-z')
+    enruta=$(command -v "$comando" 2>/dev/null || true)
+    if [ -n "$enruta" ] && [ "$(readlink -f "$enruta")" = "$(readlink -f "$carpeta/$1")" ]; then
+        printf 'Exec=%s' "$comando"
+    else
+        printf 'Exec=%s' "$(exec_citado "$carpeta/$1")"
+    fi
 }
 
 # The entry beside the program, with Exec and Path pointing into this folder. Written to a

@@ -2,6 +2,7 @@
 
 #include "claves.h"
 #include "crearregion.h"
+#include "enpantalla.h"
 #include "imagensvg.h"
 #include "modgral.h"
 #include "unidades.h"
@@ -9,6 +10,7 @@
 #include "zonaactiva.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,14 +45,14 @@ QRect RectTwips(int izquierda, int arriba, int ancho, int alto)
 
 } // namespace
 
-QString ArchivoMostrarInfo(const QString &rutaPrograma)
+QString ArchivoMostrarInfo(const QString &rutaAjustes)
 {
-    return rutaPrograma + QStringLiteral("Acerca.ini");
+    return rutaAjustes + QStringLiteral("Acerca.ini");
 }
 
-bool LeerMostrarInfo(const QString &rutaPrograma)
+bool LeerMostrarInfo(const QString &rutaAjustes)
 {
-    return LeerAjuste(ArchivoMostrarInfo(rutaPrograma), kMostrarInfo) == QString::fromUtf16(Ajustes::Si);
+    return LeerAjuste(ArchivoMostrarInfo(rutaAjustes), kMostrarInfo) == QString::fromUtf16(Ajustes::Si);
 }
 
 FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
@@ -152,7 +154,7 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         paleta.setColor(papel, Qt::white);
     paleta.setColor(QPalette::WindowText, Qt::black);
     ChkInicio_->setPalette(paleta);
-    ChkInicio_->setChecked(LeerMostrarInfo(gral_.RutaPrograma)); // loading writes nothing
+    ChkInicio_->setChecked(LeerMostrarInfo(gral_.RutaAjustes)); // loading writes nothing
     ChkInicio_->setFocus();
 
     RgnForma_ = CrearRegion(1.0f, 1.0f, 0, 0);
@@ -161,6 +163,9 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
 
 void FrmInfo::Mostrar()
 {
+    // Taller than a small scaled screen, it keeps its bottom on it: the arrow and the check box
+    // stay within reach; only the top of the picture is lost.
+    LlevarAPantalla(this, Qt::AlignLeft | Qt::AlignBottom);
     show();
     raise();
     activateWindow();
@@ -197,7 +202,7 @@ void FrmInfo::Resaltar(int indice)
 void FrmInfo::GuardarMostrarInfo()
 {
     const auto valor = ChkInicio_->isChecked() ? Ajustes::Si : Ajustes::No;
-    gral_.GuardarEn(ArchivoMostrarInfo(gral_.RutaPrograma), kMostrarInfo, QString::fromUtf16(valor), this);
+    gral_.GuardarEn(ArchivoMostrarInfo(gral_.RutaAjustes), kMostrarInfo, QString::fromUtf16(valor), this);
 }
 
 void FrmInfo::paintEvent(QPaintEvent *)
@@ -205,6 +210,16 @@ void FrmInfo::paintEvent(QPaintEvent *)
     QPainter pintor(this);
     pintor.setRenderHint(QPainter::Antialiasing);
     fondo_->render(&pintor, QRectF(rect()));
+}
+
+void FrmInfo::keyPressEvent(QKeyEvent *evento)
+{
+    // The arrow's way out from the keyboard, also when a small screen hides the arrow.
+    if (evento->key() == Qt::Key_Escape) {
+        ImgSel_Click(0);
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 void FrmInfo::mousePressEvent(QMouseEvent *evento)

@@ -39,6 +39,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
     void mouseMoveEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;
@@ -58,7 +59,7 @@ private:
     ArrastreVentana arrastre_{this};
 };
 
-// The start-up flag, kept in a small profile file of its own in the program folder: whether the
+// The start-up flag, kept in a small profile file of its own in the settings folder: whether the
 // about window opens at start-up. Only "Si", or no value at all, means yes.
-QString ArchivoMostrarInfo(const QString &rutaPrograma);
-bool LeerMostrarInfo(const QString &rutaPrograma);
+QString ArchivoMostrarInfo(const QString &rutaAjustes);
+bool LeerMostrarInfo(const QString &rutaAjustes);

@@ -14,10 +14,15 @@ ModGral::ModGral(Plataforma &plataforma_, const Reloj &reloj_) : plataforma(plat
 
 void ModGral::IniciarRutas(const QString &carpetaPrograma)
 {
-    RutaPrograma = QDir::toNativeSeparators(carpetaPrograma);
-    if (!RutaPrograma.endsWith(QDir::separator()))
-        RutaPrograma += QDir::separator();
-    ArchivoIni = RutaPrograma + QStringLiteral("Dexo.INI");
+    IniciarRutas(Carpetas(carpetaPrograma, carpetaPrograma));
+}
+
+void ModGral::IniciarRutas(const Carpetas &decididas)
+{
+    carpetas = decididas;
+    RutaPrograma = carpetas.Programa();
+    RutaAjustes = carpetas.Ajustes();
+    ArchivoIni = RutaAjustes + QStringLiteral("Dexo.INI");
 }
 
 int ModGral::AplicarTransparencia(QWidget *ventana, const qint16 &nivel) const
@@ -42,6 +47,8 @@ bool ModGral::GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWi
 
 bool ModGral::GuardarEn(const QString &ruta, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre)
 {
+    // The user's settings folder is made with the first write; a failure shows in the write's.
+    carpetas.PrepararAjustes();
     QString motivo;
     // A language name with a blank at an end must come back as it is.
     if (EscribirPerfil(ruta, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave),
@@ -74,11 +81,11 @@ void ModGral::SoltarAvisos(QWidget *padre)
         plataforma.Avisar(padre, QStringLiteral("Dexo"), texto);
 }
 
-std::optional<QDate> ModGral::FechaElegida() const
+std::optional<QDate> ModGral::FechaDe(const QString &fechaEvento)
 {
-    if (FechaEvento == QString::fromUtf16(Ajustes::SinFecha))
+    if (fechaEvento == QString::fromUtf16(Ajustes::SinFecha))
         return std::nullopt;
-    return Valores::Fecha(FechaEvento);
+    return Valores::Fecha(fechaEvento);
 }
 
 QString ModGral::ArchivoAyuda() const

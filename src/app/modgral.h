@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accioninicio.h"
+#include "carpetas.h"
 #include "claves.h"
 
 #include <QDate>
@@ -18,8 +19,14 @@ class ModGral
 public:
     ModGral(Plataforma &plataforma, const Reloj &reloj);
 
-    // The program folder (always ending in the native separator) and the files kept in it.
+    // The program folder (always ending in the native separator), the settings folder and the
+    // files kept in them. Given a folder alone, it is both (a portable copy).
     void IniciarRutas(const QString &carpetaPrograma);
+    void IniciarRutas(const Carpetas &decididas);
+
+    // A language's file, the user's copy first; empty when the name is no language.
+    QString ArchivoIdioma(const QString &nombre) const { return carpetas.RutaIdioma(nombre); }
+    bool ExisteIdioma(const QString &nombre) const { return carpetas.ExisteIdioma(nombre); }
 
     // Whole-window opacity 0..255. Returns 0 when applied, 1 when the level is out of range
     // (nothing done), 2 when there was no window to apply it to.
@@ -41,7 +48,8 @@ public:
     void SoltarAvisos(QWidget *padre);
 
     // The chosen date, when FechaEvento holds one.
-    std::optional<QDate> FechaElegida() const;
+    std::optional<QDate> FechaElegida() const { return FechaDe(FechaEvento); }
+    static std::optional<QDate> FechaDe(const QString &fechaEvento);
 
     // Help: Ayuda.chm when present, else Ayuda/Ayuda.htm.
     QString ArchivoAyuda() const;
@@ -56,7 +64,9 @@ public:
     const Reloj &reloj;
     AccionInicioSistema InicioSistema{plataforma};
 
+    Carpetas carpetas;
     QString RutaPrograma;
+    QString RutaAjustes; // where Dexo.INI and Acerca.ini are
     QString ArchivoIni;
     bool Recargar = false;
     QString FechaEvento = QString::fromUtf16(Ajustes::SinFecha);

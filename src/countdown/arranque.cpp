@@ -63,12 +63,14 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
         return 1;
     }
 
-    const InstanciaUnica instancia(QStringLiteral("Dexo"), carpetaPrograma);
+    // One Dexo per settings folder: each user of an installed copy runs their own.
+    const Carpetas carpetas = Carpetas::Decidir(carpetaPrograma);
+    const InstanciaUnica instancia(QStringLiteral("Dexo"), carpetas.Ajustes());
     if (!instancia.EsLaPrimera())
         return 0;
 
     ModGral gral(plataforma, reloj);
-    gral.IniciarRutas(carpetaPrograma);
+    gral.IniciarRutas(carpetas);
 
     // A request to end that came while the program started: nothing is written yet.
     QCoreApplication::processEvents();
@@ -89,7 +91,7 @@ void Arrancar(FrmMain &principal, ModGral &gral)
     gral.RetenerAvisos();
     principal.Iniciar();
     principal.show();
-    const bool conInfo = LeerMostrarInfo(gral.RutaPrograma);
+    const bool conInfo = LeerMostrarInfo(gral.RutaAjustes);
     QTimer::singleShot(0, &principal, [&principal, &gral, conInfo] {
         if (conInfo) {
             principal.mnuInfo_Click();

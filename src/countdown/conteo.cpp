@@ -13,6 +13,14 @@ QString TextoDias(qint64 dias, const QLocale &locale)
     return texto;
 }
 
+QString TextoCuenta(const std::optional<QDate> &fecha, const QDate &hoy, const QLocale &locale)
+{
+    if (fecha && *fecha >= hoy)
+        return TextoDias(hoy.daysTo(*fecha), locale);
+    // No date shows zero with the same digits and separator as any other count.
+    return TextoDias(0, locale);
+}
+
 Disposicion CalcularDisposicion(QSizeF etiqueta, QSizeF menu)
 {
     Disposicion d;

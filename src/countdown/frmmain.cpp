@@ -198,6 +198,8 @@ void FrmMain::AplicarOpciones()
     for (const QScreen *pantalla : QGuiApplication::screens())
         pantallas.append(pantalla->availableGeometry());
     move(PosicionVisible(QRect(pos(), size()), pantallas));
+    lugarAplicado_ = pos();
+    arrastrada_ = false;
 }
 
 void FrmMain::AplicarFecha()
@@ -241,12 +243,7 @@ void FrmMain::ActualizarDias()
     LblDias_->clear();
     if (isVisible())
         repaint();
-    // No date shows zero with the same digits and separator as any other count.
-    LblDias_->setText(TextoDias(0));
-
-    const std::optional<QDate> fecha = gral_.FechaElegida();
-    if (fecha && *fecha >= fechaHoy_)
-        LblDias_->setText(TextoDias(gral_.reloj.Hoy().daysTo(*fecha)));
+    LblDias_->setText(TextoCuenta(gral_.FechaElegida(), fechaHoy_));
 
     DisponerVentana();
 
@@ -382,6 +379,7 @@ void FrmMain::mnuCerrar_Click()
 void FrmMain::mousePressEvent(QMouseEvent *evento)
 {
     // Any button, on the number or the background, drags the window.
+    arrastrada_ = true;
     arrastre_.Pulsar(evento);
 }
 
@@ -415,8 +413,15 @@ void FrmMain::closeEvent(QCloseEvent *evento)
     TmrGetDay_->stop();
     // Closing may come from a signal or the end of the session: no message box may hold it up.
     gral_.SilenciarAvisosDeEscritura();
-    gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(x())), this);
-    gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(y())), this);
+    // Only a place that is known is written: where the settings put the window, or where the
+    // user dragged it. A compositor that placed the window by itself (Wayland, some X11 window
+    // managers) must not overwrite the place the user chose, and a native Wayland client is
+    // never told its place at all.
+    if (gral_.plataforma.ConocePosicionVentanas()) {
+        const QPoint lugar = arrastrada_ ? pos() : lugarAplicado_;
+        gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(lugar.x())), this);
+        gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(lugar.y())), this);
+    }
     // Every window goes at once; only the goodbye sound may stay a moment.
     hide();
     if (frmMsg_)

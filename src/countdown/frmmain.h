@@ -112,6 +112,9 @@ private:
     QDate fechaHoy_;
     Disposicion disposicion_;
     ArrastreVentana arrastre_{this};
+    // Where the settings put the window, and whether the user has dragged it since.
+    QPoint lugarAplicado_;
+    bool arrastrada_ = false;
     bool cerrado_ = false;
     bool esperarDespedida_ = true;
     // The menu's own Spanish texts, kept for the case where even Español.dxl has no texts.

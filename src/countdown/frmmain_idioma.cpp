@@ -75,7 +75,7 @@ void FrmMain::AplicarIdioma()
     mnuMenu_->mnuIdiomaSel->setText(Decorado(gral_.NombreIdioma));
 
     // A name that is no language gives no path, so it reads as a missing file.
-    const QString archivo = Idioma::RutaArchivo(gral_.RutaPrograma, gral_.NombreIdioma);
+    const QString archivo = gral_.ArchivoIdioma(gral_.NombreIdioma);
     const Idioma::TextosLeidos textos(archivo, Idioma::kLargoUsado);
     const QString primero = textos.Texto(0);
     if (primero == QString::fromUtf16(Idioma::kFalta)) {
@@ -107,7 +107,7 @@ void FrmMain::mnuIdioma_Click(int n)
     mnuMenu_->mnuIdiomaSel->setText(Decorado(nombre));
     gral_.NombreIdioma = nombre;
 
-    if (Idioma::Existe(gral_.RutaPrograma, nombre)) {
+    if (gral_.ExisteIdioma(nombre)) {
         AplicarIdioma();
     } else {
         // No file for it: back to Español, and the menu keeps the texts it shows.
@@ -135,7 +135,7 @@ void FrmMain::AbrirIdioma()
 {
     // The item's text without its "..." names the dialog, in the language shown.
     const QString ruta = gral_.plataforma.ElegirArchivoAbrir(
-        this, mnuMenu_->mnuTradel[0]->iconText(), gral_.RutaPrograma,
+        this, mnuMenu_->mnuTradel[0]->iconText(), gral_.carpetas.CarpetaDialogos(),
         QStringLiteral("Idioma :: Language :: Lingua :: Langue (DXL)|*.dxl"));
     if (ruta.isEmpty())
         return;
@@ -144,7 +144,7 @@ void FrmMain::AbrirIdioma()
     if (!nombre)
         return;
 
-    // Only the name is kept: the file is looked up in the program folder.
+    // Only the name is kept: the file is looked up in the settings folder, then the program folder.
     gral_.NombreIdioma = *nombre;
     gral_.GuardarAjuste(Ajustes::Idioma, gral_.NombreIdioma, this);
     for (int n = 1; n <= 5; ++n)

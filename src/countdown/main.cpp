@@ -1,4 +1,6 @@
 #include "arranque.h"
+#include "eleccion_plataforma.h"
+#include "lineaordenes.h"
 #include "plataforma_qt.h"
 #include "reloj.h"
 #include "senales.h"
@@ -9,9 +11,22 @@
 
 int main(int argc, char *argv[])
 {
-    // Before anything else: from here on SIGTERM, SIGINT and SIGHUP wait for the program to
+    // --days, --version and --help answer without a window, so they must work with no display:
+    // a core application serves them, and none of the window's start-up runs.
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    if (const LineaOrdenes linea = AnalizarLinea(argumentos); linea.orden != Orden::Ventana) {
+        const QCoreApplication app(argc, argv);
+        const RelojSistema reloj;
+        return ResponderLinea(linea, reloj, QCoreApplication::applicationDirPath(), stdout, stderr);
+    }
+
+    // Before anything else of the window: from here on SIGTERM, SIGINT and SIGHUP wait for the program to
     // handle them instead of ending it where it stands.
     PrepararSenales();
+    // In a Wayland session, X11 through Xwayland when it is there: the window keeps its place.
+    UsarPlataformaElegida(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dexo"));

@@ -32,13 +32,16 @@ QString Falta()
 } // namespace
 
 FrmMain::FrmMain(Plataforma &plataforma, const QString &carpetaPrograma, QWidget *padre)
-    : QWidget(padre), plataforma_(plataforma)
+    : FrmMain(plataforma, Carpetas(carpetaPrograma, carpetaPrograma), padre)
 {
-    // IniciarRutas: the program folder always ends in the native separator.
-    RutaPrograma = QDir::toNativeSeparators(carpetaPrograma);
-    if (!RutaPrograma.endsWith(QDir::separator()))
-        RutaPrograma += QDir::separator();
-    ArchivoIni = RutaPrograma + QStringLiteral("Dexo.INI");
+}
+
+FrmMain::FrmMain(Plataforma &plataforma, const Carpetas &carpetas, QWidget *padre)
+    : QWidget(padre), carpetas_(carpetas), plataforma_(plataforma)
+{
+    // Dexo's settings are where Dexo keeps them; the help ships with the program.
+    RutaPrograma = carpetas_.Programa();
+    ArchivoIni = carpetas_.Ajustes() + QStringLiteral("Dexo.INI");
     ArchivoAyuda = RutaPrograma + QStringLiteral("Ayuda.chm");
 
     setObjectName(QStringLiteral("FrmMain"));
@@ -60,7 +63,7 @@ void FrmMain::Form_Load()
     QString nombre = LeerAjuste(ArchivoIni, Ajustes::Idioma);
     if (!Idioma::EsNombreValido(nombre))
         nombre = QString::fromUtf16(Idioma::kEspanol);
-    ArchivoIdioma = Idioma::RutaArchivo(RutaPrograma, nombre);
+    ArchivoIdioma = carpetas_.RutaIdioma(nombre);
     CargarTitulos();
     ActualizarMarcas();
     EnfocarPagina();
@@ -120,7 +123,7 @@ void FrmMain::ImgIdioma_Click(int n)
         return;
     if (n >= 6 && !PuedeDejarLosTextos(QStringLiteral("¿Guardarlos antes de cargar otro idioma?")))
         return;
-    ArchivoIdioma = RutaPrograma + ImgIdioma[n]->toolTip() + QString::fromUtf16(Idioma::kExtension);
+    ArchivoIdioma = carpetas_.RutaIdioma(ImgIdioma[n]->toolTip());
     if (n <= 5)
         CargarTitulos();
     else
@@ -132,7 +135,8 @@ void FrmMain::ImgSelIdioma_Click(int n)
     if (n == 1 && !PuedeDejarLosTextos(QStringLiteral("¿Guardarlos antes de cargar otro idioma?")))
         return;
     const QString ruta = plataforma_.ElegirArchivoAbrir(
-        this, LblTitulo[Idioma::kTip0]->text() + QString::fromUtf16(Idioma::kPuntos), RutaPrograma, kFiltro);
+        this, LblTitulo[Idioma::kTip0]->text() + QString::fromUtf16(Idioma::kPuntos),
+        carpetas_.CarpetaDialogos(), kFiltro);
     if (ruta.isEmpty())
         return;
     ArchivoIdioma = QDir::toNativeSeparators(ruta);
@@ -251,10 +255,12 @@ void FrmMain::CmdGuardar_Click()
 
 bool FrmMain::Guardar()
 {
+    // A language the user writes goes to the settings folder, beside Dexo's own settings.
+    carpetas_.PrepararAjustes();
     ArchivoAGuardar archivo;
     while (archivo.ruta.isEmpty()) {
         const QString ruta = plataforma_.ElegirArchivoGuardar(this, LblTitulo[Idioma::kTip0 + 1]->text(),
-                                                              RutaPrograma, kFiltro);
+                                                              carpetas_.CarpetaDialogos(), kFiltro);
         if (ruta.isEmpty())
             return false;
         // A name Dexo would never offer is refused with its reason, and the dialog comes back.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "carpetas.h"
 #include "paginas.h"
 
 #include <QString>
@@ -22,7 +23,9 @@ class FrmMain : public QWidget
     Q_OBJECT
 
 public:
+    // A program folder alone is also the settings folder (a portable copy).
     FrmMain(Plataforma &plataforma, const QString &carpetaPrograma, QWidget *padre = nullptr);
+    FrmMain(Plataforma &plataforma, const Carpetas &carpetas, QWidget *padre = nullptr);
 
     // Start: page 1, empty boxes, the labels of Dexo's current language.
     void Form_Load();
@@ -90,6 +93,7 @@ private:
     // The box still shows the beginning of a text too long for it, as loaded.
     bool Largo(int slot) const;
 
+    const Carpetas carpetas_;
     Plataforma &plataforma_;
     QStackedLayout *paginas_ = nullptr;
     std::array<QString, Paginas::kSlotsUsados> textosGuardados_{};

@@ -7,6 +7,7 @@
 #include "imagensvg.h"
 #include "unalinea.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedLayout>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -110,7 +113,20 @@ void FrmMain::ConstruirVentana()
         PicMain[p] = ConstruirPagina(p);
         paginas_->addWidget(PicMain[p]);
     }
-    principal->addWidget(zonaPaginas);
+    // On a screen too short for every page (a high scale factor), the pages scroll, and the box
+    // that takes the focus scrolls into sight.
+    auto *desplazable = new QScrollArea(this);
+    desplazable->setObjectName(QStringLiteral("ZonaPaginas"));
+    desplazable->setFrameShape(QFrame::NoFrame);
+    desplazable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    desplazable->setWidget(zonaPaginas);
+    desplazable->viewport()->setAutoFillBackground(false);
+    zonaPaginas->setAutoFillBackground(false);
+    connect(qApp, &QApplication::focusChanged, desplazable, [desplazable](QWidget *, QWidget *ahora) {
+        if (ahora && desplazable->widget()->isAncestorOf(ahora))
+            desplazable->ensureWidgetVisible(ahora);
+    });
+    principal->addWidget(desplazable);
     principal->addWidget(Linea(this));
 
     // Below the pages: previous page, texts written, next page.
@@ -146,7 +162,19 @@ void FrmMain::ConstruirVentana()
     for (int n = 1; n <= 10; ++n)
         ImgIdioma[n]->installEventFilter(this);
 
-    setFixedSize(sizeHint());
+    desplazable->setFixedSize(zonaPaginas->size());
+    QSize tamano = sizeHint();
+    const QScreen *pantalla = screen();
+    // The window manager's title bar is not known before the window shows; the style's is near.
+    const int sobra = pantalla ? tamano.height() + style()->pixelMetric(QStyle::PM_TitleBarHeight) -
+                                     pantalla->availableGeometry().height()
+                               : 0;
+    if (sobra > 0) {
+        const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        desplazable->setFixedSize(zonaPaginas->width() + barra, zonaPaginas->height() - sobra);
+        tamano = sizeHint();
+    }
+    setFixedSize(tamano);
 }
 
 QWidget *FrmMain::ConstruirSelectores()

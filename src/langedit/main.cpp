@@ -15,14 +15,14 @@ int main(int argc, char *argv[])
     // The Wayland app id names the menu entry Tradel.desktop, as the X11 window class (the name) does.
     QGuiApplication::setDesktopFileName(QStringLiteral("Tradel"));
 
-    // One editor per program folder; it runs beside Dexo, whose lock has another name.
-    const QString carpeta = QCoreApplication::applicationDirPath();
-    const InstanciaUnica instancia(QStringLiteral("Tradel"), carpeta);
+    // One editor per settings folder; it runs beside Dexo, whose lock has another name.
+    const Carpetas carpetas = Carpetas::Decidir(QCoreApplication::applicationDirPath());
+    const InstanciaUnica instancia(QStringLiteral("Tradel"), carpetas.Ajustes());
     if (!instancia.EsLaPrimera())
         return 0;
 
     PlataformaQt plataforma;
-    FrmMain ventana(plataforma, carpeta);
+    FrmMain ventana(plataforma, carpetas);
     ventana.Form_Load();
     ventana.show();
     return app.exec();

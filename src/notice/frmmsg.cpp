@@ -1,6 +1,7 @@
 #include "frmmsg.h"
 
 #include "claves.h"
+#include "enpantalla.h"
 #include "imagensvg.h"
 #include "modgral.h"
 #include "unidades.h"
@@ -190,7 +191,10 @@ void FrmMsg::CentrarEnPantalla()
     if (!pantalla)
         return;
     const QRect zona = pantalla->geometry();
-    move(zona.x() + (zona.width() - width()) / 2, zona.y() + (zona.height() - height()) / 2);
+    const QRect centrada(zona.x() + (zona.width() - width()) / 2, zona.y() + (zona.height() - height()) / 2,
+                         width(), height());
+    // At a high scale the window may outgrow the screen: its text and close picture stay on it.
+    move(PosicionEnPantalla(centrada, pantalla->availableGeometry()));
 }
 
 void FrmMsg::TmrTrans_Timer()

@@ -347,6 +347,7 @@ void FrmOpc::CmdGuardar_Click()
     // All eighteen keys in one replacement of the file: a failed save changes nothing, and the
     // dialog stays open with everything the user chose.
     QString motivo;
+    gral_.carpetas.PrepararAjustes();
     if (!EscribirPerfilLote(gral_.ArchivoIni, escrituras, &motivo)) {
         gral_.plataforma.Avisar(this, QStringLiteral("Dexo"),
                                 QStringLiteral("No se pudieron guardar las opciones en\n%1\n\n%2\n\n"

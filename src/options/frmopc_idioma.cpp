@@ -74,12 +74,12 @@ void FrmOpc::PonerTextos(const QStringList &titulos, const QString &ventana,
 
 QString FrmOpc::ArchivoIdioma() const
 {
-    return Idioma::RutaArchivo(gral_.RutaPrograma, gral_.NombreIdioma);
+    return gral_.ArchivoIdioma(gral_.NombreIdioma);
 }
 
 bool FrmOpc::IdiomaDisponible() const
 {
-    return Idioma::Existe(gral_.RutaPrograma, gral_.NombreIdioma);
+    return gral_.ExisteIdioma(gral_.NombreIdioma);
 }
 
 void FrmOpc::PonerTextosIncorporados()
@@ -128,8 +128,9 @@ void FrmOpc::AplicarIdioma()
 void FrmOpc::ImgIdioma_Click(int indice)
 {
     if (indice == 0) {
-        const QString ruta = gral_.plataforma.ElegirArchivoAbrir(
-            this, ImgIdioma(0)->toolTip(), gral_.RutaPrograma, QString::fromUtf16(kFiltroIdioma));
+        const QString ruta = gral_.plataforma.ElegirArchivoAbrir(this, ImgIdioma(0)->toolTip(),
+                                                                 gral_.carpetas.CarpetaDialogos(),
+                                                                 QString::fromUtf16(kFiltroIdioma));
         // A name of fewer than four characters holds no extension to drop: taken as cancelled.
         if (const std::optional<QString> nombre = Idioma::NombreDeArchivoElegido(ruta);
             !ruta.isEmpty() && nombre)

@@ -33,6 +33,18 @@ QString CitarExec(const QString &ruta)
     return u'"' + citada + u'"';
 }
 
+// Installed from the package, the program is reached through its command (dexo ->
+// /usr/lib/dexo/Dexo): the entry names the command, as the menu entry does.
+QString ComandoDe(const QString &nombre, const QString &programa)
+{
+    const QString comando = nombre.toLower();
+    const QString enRuta = QStandardPaths::findExecutable(comando);
+    const QString real = QFileInfo(programa).canonicalFilePath();
+    if (!enRuta.isEmpty() && !real.isEmpty() && QFileInfo(enRuta).canonicalFilePath() == real)
+        return comando;
+    return CitarExec(programa);
+}
+
 } // namespace
 
 bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, QString *error)
@@ -44,17 +56,18 @@ bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, Q
         return false;
     }
     const QString archivo = carpeta + u'/' + nombre + QStringLiteral(".desktop");
-    const QByteArray contenido = QStringLiteral("[Desktop Entry]\n"
-                                                "Type=Application\n"
-                                                "Name=%1\n"
-                                                "Comment=Cuenta atrás de días\n"
-                                                "Icon=dexo\n"
-                                                "Exec=%2\n"
-                                                "Path=%3\n"
-                                                "Terminal=false\n"
-                                                "X-GNOME-Autostart-enabled=true\n")
-                                     .arg(nombre, CitarExec(programa), QFileInfo(programa).absolutePath())
-                                     .toUtf8();
+    const QByteArray contenido =
+        QStringLiteral("[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=%1\n"
+                       "Comment=Cuenta atrás de días\n"
+                       "Icon=dexo\n"
+                       "Exec=%2\n"
+                       "Path=%3\n"
+                       "Terminal=false\n"
+                       "X-GNOME-Autostart-enabled=true\n")
+            .arg(nombre, ComandoDe(nombre, programa), QFileInfo(programa).absolutePath())
+            .toUtf8();
     QSaveFile destino(archivo);
     if (!destino.open(QIODevice::WriteOnly) || destino.write(contenido) != contenido.size() ||
         !destino.commit()) {

@@ -60,6 +60,10 @@ public:
     // A notice with the information icon.
     virtual void Informar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
 
+    // Whether the windowing system tells the program where its windows are. A native Wayland
+    // client is never told: the compositor places its windows and keeps their place to itself.
+    virtual bool ConocePosicionVentanas() const = 0;
+
     // Calls alTerminar once when the user's session ends or the process is asked to stop
     // (SIGTERM, SIGINT, SIGHUP), so that the program can close the way the user would.
     virtual void VigilarTerminacion(std::function<void()> alTerminar) = 0;

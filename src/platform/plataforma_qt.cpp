@@ -165,6 +165,12 @@ Plataforma::RespuestaGuardar PlataformaQt::PreguntarGuardar(QWidget *padre, cons
     return RespuestaGuardar::Volver;
 }
 
+bool PlataformaQt::ConocePosicionVentanas() const
+{
+    // "wayland", "wayland-egl", "wayland-xcomposite-glx", ...
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void PlataformaQt::VigilarTerminacion(std::function<void()> alTerminar)
 {
     auto llamado = std::make_shared<bool>(false);

@@ -24,3 +24,7 @@ enum class Apertura { Abierta, NoNormal, Fallida };
 // in its place after it was looked at must not make the open wait for a writer. On Fallida the
 // system's error is left for ErrorDelSistema.
 Apertura AbrirArchivoNormal(const QString &archivo, QFile &destino);
+
+// The base folder of the user's own settings: $XDG_CONFIG_HOME (~/.config when it is unset or
+// relative) on Linux, %APPDATA% on Windows.
+QString CarpetaConfiguracionUsuario();

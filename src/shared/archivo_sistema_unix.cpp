@@ -1,5 +1,6 @@
 #include "archivo_sistema.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -84,4 +85,13 @@ Apertura AbrirArchivoNormal(const QString &archivo, QFile &destino)
         return Apertura::Fallida;
     }
     return Apertura::Abierta;
+}
+
+QString CarpetaConfiguracionUsuario()
+{
+    // The XDG base directory rules ignore a relative path.
+    const QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!base.isEmpty() && QDir::isAbsolutePath(base))
+        return base;
+    return QDir::homePath() + QStringLiteral("/.config");
 }

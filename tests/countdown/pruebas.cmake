@@ -17,3 +17,20 @@ if(UNIX)
                                DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
     add_dependencies(test_procesos Dexo)
 endif()
+if(UNIX)
+    # Dexo inside a real Wayland session (weston, headless, with Xwayland); skips without weston.
+    dexo_prueba(test_procesos_wayland ENLACES dexo_shared FUENTES countdown/test_procesos_wayland.cpp)
+    target_compile_definitions(test_procesos_wayland PRIVATE DEXO_EJECUTABLE="$<TARGET_FILE:Dexo>"
+                               DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
+    add_dependencies(test_procesos_wayland Dexo)
+endif()
+# The same program at three scale factors.
+dexo_prueba(test_escala ENLACES dexo_countdown dexo_recursos
+            FUENTES countdown/test_escala.cpp countdown/fixture_principal.h)
+target_compile_definitions(test_escala PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
+get_test_property(test_escala ENVIRONMENT DEXO_ENTORNO_ESCALA)
+set_tests_properties(test_escala PROPERTIES ENVIRONMENT "${DEXO_ENTORNO_ESCALA};QT_SCALE_FACTOR=2")
+foreach(escala 1.25 1.5)
+    add_test(NAME test_escala_${escala} COMMAND test_escala)
+    set_tests_properties(test_escala_${escala} PROPERTIES ENVIRONMENT "${DEXO_ENTORNO_ESCALA};QT_SCALE_FACTOR=${escala}")
+endforeach()

@@ -188,6 +188,7 @@ private slots:
         f.carpeta.EscribirIni("[Datos]\r\nFecha=" + fecha + "\r\n");
         FrmMain &w = f.Iniciar();
         QSignalSpy terminado(&w, &FrmMain::programaTerminado);
+        QTest::mousePress(&w, Qt::LeftButton); // the user drags it
         w.move(200, 100);
         f.plataforma.llamadas.clear();
         w.Menu()->mnuCerrar->trigger();
@@ -199,6 +200,45 @@ private slots:
         QCOMPARE(f.plataforma.llamadas, esperadas);
         w.close(); // a second close runs nothing again
         QCOMPARE(terminado.size(), 1);
+    }
+
+    void cierreSinPosicionConocida_data()
+    {
+        QTest::addColumn<bool>("conocida");
+        QTest::addColumn<bool>("arrastrada");
+        QTest::addColumn<QByteArray>("guardada");
+        QTest::addColumn<QString>("izda"); // "Sup" is half of it
+        const QByteArray guardada("Izda=4500\r\nSup=2250\r\n");
+        QTest::newRow("arrastrada") << true << true << guardada << "3000";
+        // The window manager put it elsewhere: the place the user chose stays.
+        QTest::newRow("colocada por el gestor") << true << false << guardada << "4500";
+        // A native Wayland client is never told its place, not even after a drag.
+        QTest::newRow("wayland") << false << false << guardada << "4500";
+        QTest::newRow("wayland arrastrada") << false << true << guardada << "4500";
+        QTest::newRow("wayland sin guardar") << false << true << QByteArray() << "?";
+    }
+    void cierreSinPosicionConocida()
+    {
+        QFETCH(bool, conocida);
+        QFETCH(bool, arrastrada);
+        QFETCH(QByteArray, guardada);
+        QFETCH(QString, izda);
+        const QString sup = izda == QLatin1String("?") ? izda : QString::number(izda.toInt() / 2);
+        FixturePrincipal f;
+        f.plataforma.conocePosicion = conocida;
+        f.carpeta.EscribirIni("[Posicion]\r\n" + guardada + "[Opciones]\r\nSVisible=No\r\n");
+        FrmMain &w = f.Iniciar();
+        QSignalSpy terminado(&w, &FrmMain::programaTerminado);
+        if (arrastrada)
+            QTest::mousePress(&w, Qt::LeftButton);
+        w.move(200, 100); // where the window is now, as far as it knows
+        const QByteArray antes = f.carpeta.LeerIni();
+        w.Menu()->mnuCerrar->trigger();
+        QCOMPARE(terminado.size(), 1);
+        if (izda != QLatin1String("3000"))
+            QCOMPARE(f.carpeta.LeerIni(), antes);
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?"), izda);
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Sup", "?"), sup);
     }
 
     void cierreEsperaLaDespedida()

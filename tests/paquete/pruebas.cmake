@@ -5,3 +5,13 @@ if(UNIX AND NOT APPLE)
         DEXO_CMAKE="${CMAKE_COMMAND}" DEXO_DIR_COMPILACION="${CMAKE_BINARY_DIR}" DEXO_DIR_FUENTES="${CMAKE_SOURCE_DIR}")
     add_dependencies(test_carpeta_instalada Dexo Tradel dexo_sonido dexo_carpeta_programa)
 endif()
+
+# The Debian package, made by cpack from this build and run unpacked, read-only.
+find_program(DEXO_DPKG_DEB dpkg-deb)
+if(DEXO_DPKG_DEB)
+    dexo_prueba(test_paquete_debian ENLACES dexo_shared FUENTES paquete/test_paquete_debian.cpp)
+    target_compile_definitions(test_paquete_debian PRIVATE
+        DEXO_CPACK="${CMAKE_CPACK_COMMAND}" DEXO_DIR_COMPILACION="${CMAKE_BINARY_DIR}")
+    add_dependencies(test_paquete_debian Dexo Tradel dexo_sonido dexo_carpeta_programa)
+    set_tests_properties(test_paquete_debian PROPERTIES TIMEOUT 600)
+endif()

@@ -8,3 +8,4 @@ dexo_prueba(test_plataforma ENLACES dexo_platform FUENTES platform/test_platafor
 if(UNIX)
     dexo_prueba(test_senales ENLACES dexo_platform FUENTES platform/test_senales.cpp)
 endif()
+dexo_prueba(test_eleccion_plataforma ENLACES dexo_platform FUENTES platform/test_eleccion_plataforma.cpp)

@@ -1,5 +1,6 @@
 #include "inicio_sistema.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +58,27 @@ private slots:
         QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/d/$a`b\"c\\d%e/Dexo"),
                                           &error));
         QCOMPARE(LineaExec(), QByteArray("Exec=\"/d/\\\\$a\\\\`b\\\\\"c\\\\\\\\d%%e/Dexo\""));
+    }
+
+    void comandoInstalado()
+    {
+        // Installed from the package: "dexo" in the PATH leads to the program, so the entry names it;
+        // another program of that name does not count.
+        const QTemporaryDir raiz;
+        QVERIFY(QDir().mkpath(raiz.filePath(QStringLiteral("lib/dexo"))) &&
+                QDir().mkpath(raiz.filePath(QStringLiteral("bin"))));
+        const QString programa = raiz.filePath(QStringLiteral("lib/dexo/Dexo"));
+        QFile(programa).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::setPermissions(programa, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::link(QStringLiteral("../lib/dexo/Dexo"), raiz.filePath(QStringLiteral("bin/dexo"))));
+        const QByteArray ruta = qgetenv("PATH");
+        qputenv("PATH", raiz.filePath(QStringLiteral("bin")).toUtf8() + ':' + ruta);
+        QString error;
+        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), programa, &error));
+        QCOMPARE(LineaExec(), QByteArray("Exec=dexo"));
+        QVERIFY(GrabarInicioSistemaNativo(QStringLiteral("Dexo"), QStringLiteral("/opt/dexo/Dexo"), &error));
+        QCOMPARE(LineaExec(), QByteArray("Exec=\"/opt/dexo/Dexo\""));
+        qputenv("PATH", ruta);
     }
 
     void carpetaQueNoSePuedeCrear()

@@ -95,6 +95,7 @@ public:
         Anotar(QStringLiteral("pregunta-guardar ") + texto);
         return respuestasGuardar.isEmpty() ? RespuestaGuardar::Volver : respuestasGuardar.dequeue();
     }
+    bool ConocePosicionVentanas() const override { return conocePosicion; }
     void VigilarTerminacion(std::function<void()> alTerminar) override { terminar = std::move(alTerminar); }
 
     // Calls whose line starts with the prefix.
@@ -111,6 +112,7 @@ public:
     QStringList llamadas;
     bool sonando = false; // what SonidoEnCurso answers
     bool inicioPermitido = true;
+    bool conocePosicion = true; // false: as a native Wayland client
     QQueue<QString> archivos;
     QQueue<QColor> colores;
     QQueue<QFont> fuentes;

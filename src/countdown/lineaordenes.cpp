@@ -1,0 +1,110 @@
+#include "lineaordenes.h"
+
+#include "carpetas.h"
+#include "conteo.h"
+#include "lectorajustes.h"
+#include "modgral.h"
+#include "reloj.h"
+#include "version.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// What QGuiApplication, QApplication and the platform plugins take from the command line: the
+// options followed by a value, and those that stand alone.
+const char kOpcionesQtConValor[] =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+    "qwindowtitle title qwindowicon icon session display name style stylesheet "
+    "im visual qmljsdebugger ncols dialogs";
+const char kOpcionesQtSolas[] = "reverse testability nograb dograb sync widgetcount cmap";
+
+QString TextoAyuda()
+{
+    return QCoreApplication::translate(
+        "LineaOrdenes",
+        "Uso: dexo [opción]\n"
+        "Sin opciones abre la ventana de la cuenta atrás.\n"
+        "\n"
+        "  --days     escribe los días que faltan, tal como los muestra la ventana, y termina\n"
+        "  --version  escribe el nombre y la versión del programa\n"
+        "  --help     muestra esta ayuda\n"
+        "\n"
+        "También acepta las opciones de Qt, como -platform xcb.\n");
+}
+
+void Escribir(std::FILE *destino, const QString &texto)
+{
+    std::fputs(texto.toLocal8Bit().constData(), destino);
+    std::fflush(destino);
+}
+
+} // namespace
+
+LineaOrdenes AnalizarLinea(const QStringList &argumentos)
+{
+    LineaOrdenes linea;
+    for (qsizetype i = 0; i < argumentos.size(); ++i) {
+        const QString &argumento = argumentos.at(i);
+        Orden propia = Orden::Ventana;
+        if (argumento == QLatin1String("--days"))
+            propia = Orden::Dias;
+        else if (argumento == QLatin1String("--version"))
+            propia = Orden::Version;
+        else if (argumento == QLatin1String("--help") || argumento == QLatin1String("-h"))
+            propia = Orden::Ayuda;
+        if (propia != Orden::Ventana) {
+            if (linea.orden == Orden::Ventana)
+                linea.orden = propia;
+            continue;
+        }
+
+        // Qt reads "-name value", "--name value" and "-name=value".
+        QString nombre = argumento.startsWith(QLatin1String("--")) ? argumento.mid(2)
+                         : argumento.startsWith(u'-')              ? argumento.mid(1)
+                                                                   : QString();
+        const bool conIgual = nombre.contains(u'=');
+        nombre = nombre.section(u'=', 0, 0);
+        const bool conValor =
+            !nombre.isEmpty() && QString::fromLatin1(kOpcionesQtConValor).split(u' ').contains(nombre);
+        if (!conValor &&
+            (nombre.isEmpty() || !QString::fromLatin1(kOpcionesQtSolas).split(u' ').contains(nombre)))
+            return {Orden::Error, argumento};
+        if (conValor && !conIgual)
+            ++i;
+    }
+    return linea;
+}
+
+int ResponderLinea(const LineaOrdenes &linea, const Reloj &reloj, const QString &carpetaPrograma,
+                   std::FILE *salida, std::FILE *errores)
+{
+    switch (linea.orden) {
+    case Orden::Version:
+        Escribir(salida, QStringLiteral("Dexo " DEXO_VERSION_TEXTO "\n"));
+        return 0;
+    case Orden::Ayuda:
+        Escribir(salida, TextoAyuda());
+        return 0;
+    case Orden::Dias: {
+        if (carpetaPrograma.isEmpty()) {
+            Escribir(errores, QCoreApplication::translate(
+                                  "LineaOrdenes", "Dexo: no se sabe en qué carpeta está el programa.\n"));
+            return 1;
+        }
+        // The same folder and the same reading as the window; nothing is created or written.
+        const Carpetas carpetas = Carpetas::Decidir(carpetaPrograma);
+        const AjustesLeidos ajustes = LeerAjustes(carpetas.Ajustes() + QStringLiteral("Dexo.INI"));
+        Escribir(salida, TextoCuenta(ModGral::FechaDe(ajustes.fecha), reloj.Hoy()) + u'\n');
+        return 0;
+    }
+    case Orden::Error:
+        Escribir(errores, QCoreApplication::translate("LineaOrdenes", "Dexo: opción desconocida: %1\n")
+                                  .arg(linea.desconocido) +
+                              TextoAyuda());
+        return 2;
+    case Orden::Ventana:
+        break;
+    }
+    return 0;
+}
