@@ -50,9 +50,10 @@ QString TextoBooleano(bool valor)
     return Texto(valor ? Ajustes::Verdadero : Ajustes::Falso);
 }
 
+// Every value comes back as written, even a text with blanks at an end or between quotes.
 EscrituraPerfil Escritura(const ClaveAjuste &ajuste, const QString &valor)
 {
-    return {Texto(ajuste.seccion), Texto(ajuste.clave), valor};
+    return {Texto(ajuste.seccion), Texto(ajuste.clave), ValorLiteral(valor)};
 }
 
 } // namespace
@@ -373,13 +374,24 @@ void FrmOpc::reject()
         CmdAvisoOk_Click();
         return;
     }
-    // A level clicked but not saved must not stay on the main window.
-    gral_.AplicarTransparencia(principal_, static_cast<qint16>(Valores::OpacidadDesdeNivel(nivelGuardado_)));
     QDialog::reject();
 }
 
 void FrmOpc::done(int resultado)
 {
     PicMuestra_->Detener();
+    if (resultado != QDialog::Accepted) {
+        // Closed without saving: nothing chosen here may outlive the dialog. The main window counts
+        // and gives the notice from the shared state, which goes back to what the file says.
+        gral_.AplicarTransparencia(principal_,
+                                   static_cast<qint16>(Valores::OpacidadDesdeNivel(nivelGuardado_)));
+        const AjustesLeidos ajustes = LeerAjustes(gral_.ArchivoIni);
+        gral_.NombreIdioma = ajustes.idioma;
+        gral_.FechaEvento = ajustes.fecha;
+        gral_.TipoAviso = ajustes.aviso;
+        gral_.ArchivoSonido = ajustes.sonido;
+        gral_.ArchivoAbrir = ajustes.archivo;
+        gral_.IconoAviso = ajustes.icono;
+    }
     QDialog::done(resultado);
 }
