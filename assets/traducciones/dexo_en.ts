@@ -204,6 +204,10 @@
         <source>Guardado: %1</source>
         <translation>Saved: %1</translation>
     </message>
+    <message>
+        <source>Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero mientras no lo cambie.</source>
+        <translation>This text has %1 characters; the box shows its beginning. It is saved whole as long as you do not change it.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -361,12 +365,12 @@ Dexo goes on working with the current values, but the changes will be lost when 
         <translation>The name of the key holds a line break.</translation>
     </message>
     <message>
-        <source>El valor contiene un salto de línea.</source>
-        <translation>The value holds a line break.</translation>
-    </message>
-    <message>
         <source>El archivo es de solo lectura.</source>
         <translation>The file is read-only.</translation>
+    </message>
+    <message>
+        <source>El valor de [%1] %2 contiene un salto de línea.</source>
+        <translation>The value of [%1] %2 holds a line break.</translation>
     </message>
 </context>
 <context>
@@ -441,6 +445,17 @@ Dexo goes on working with the current values, but the changes will be lost when 
     <message>
         <source>Mes</source>
         <translation>Month</translation>
+    </message>
+</context>
+<context>
+    <name>Tradel</name>
+    <message>
+        <source>Escriba un nombre para el archivo del idioma.</source>
+        <translation>Type a name for the language file.</translation>
+    </message>
+    <message>
+        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
+        <translation>A name that begins with a dot would make a hidden file, and Dexo would not offer it as a language.</translation>
     </message>
 </context>
 </TS>

@@ -204,6 +204,10 @@
         <source>Guardado: %1</source>
         <translation>Enregistré : %1</translation>
     </message>
+    <message>
+        <source>Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero mientras no lo cambie.</source>
+        <translation>Ce texte compte %1 caractères ; la case en montre le début. Il est enregistré en entier tant que vous ne le modifiez pas.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -361,12 +365,12 @@ Dexo continuera de fonctionner avec les valeurs actuelles, mais les modification
         <translation>Le nom de la clé contient un saut de ligne.</translation>
     </message>
     <message>
-        <source>El valor contiene un salto de línea.</source>
-        <translation>La valeur contient un saut de ligne.</translation>
-    </message>
-    <message>
         <source>El archivo es de solo lectura.</source>
         <translation>Le fichier est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>El valor de [%1] %2 contiene un salto de línea.</source>
+        <translation>La valeur de [%1] %2 contient un saut de ligne.</translation>
     </message>
 </context>
 <context>
@@ -441,6 +445,17 @@ Dexo continuera de fonctionner avec les valeurs actuelles, mais les modification
     <message>
         <source>Mes</source>
         <translation>Mois</translation>
+    </message>
+</context>
+<context>
+    <name>Tradel</name>
+    <message>
+        <source>Escriba un nombre para el archivo del idioma.</source>
+        <translation>Saisissez un nom pour le fichier de la langue.</translation>
+    </message>
+    <message>
+        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
+        <translation>Un nom qui commence par un point créerait un fichier caché, et Dexo ne le proposerait pas comme langue.</translation>
     </message>
 </context>
 </TS>

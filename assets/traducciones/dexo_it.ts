@@ -204,6 +204,10 @@
         <source>Guardado: %1</source>
         <translation>Salvato: %1</translation>
     </message>
+    <message>
+        <source>Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero mientras no lo cambie.</source>
+        <translation>Questo testo ha %1 caratteri; la casella ne mostra l&apos;inizio. Viene salvato intero finché non lo modifica.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -361,12 +365,12 @@ Dexo continuerà a funzionare con i valori attuali, ma le modifiche andranno per
         <translation>Il nome della chiave contiene un a capo.</translation>
     </message>
     <message>
-        <source>El valor contiene un salto de línea.</source>
-        <translation>Il valore contiene un a capo.</translation>
-    </message>
-    <message>
         <source>El archivo es de solo lectura.</source>
         <translation>Il file è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>El valor de [%1] %2 contiene un salto de línea.</source>
+        <translation>Il valore di [%1] %2 contiene un a capo.</translation>
     </message>
 </context>
 <context>
@@ -441,6 +445,17 @@ Dexo continuerà a funzionare con i valori attuali, ma le modifiche andranno per
     <message>
         <source>Mes</source>
         <translation>Mese</translation>
+    </message>
+</context>
+<context>
+    <name>Tradel</name>
+    <message>
+        <source>Escriba un nombre para el archivo del idioma.</source>
+        <translation>Scriva un nome per il file della lingua.</translation>
+    </message>
+    <message>
+        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
+        <translation>Un nome che inizia con un punto creerebbe un file nascosto, e Dexo non lo proporrebbe come lingua.</translation>
     </message>
 </context>
 </TS>

@@ -204,6 +204,10 @@
         <source>Guardado: %1</source>
         <translation>Salvo: %1</translation>
     </message>
+    <message>
+        <source>Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero mientras no lo cambie.</source>
+        <translation>Este texto tem %1 caracteres; a caixa mostra o começo. Ele é salvo inteiro enquanto você não o alterar.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -361,12 +365,12 @@ O Dexo continuará funcionando com os valores atuais, mas as alterações serão
         <translation>O nome da chave contém uma quebra de linha.</translation>
     </message>
     <message>
-        <source>El valor contiene un salto de línea.</source>
-        <translation>O valor contém uma quebra de linha.</translation>
-    </message>
-    <message>
         <source>El archivo es de solo lectura.</source>
         <translation>O arquivo é somente leitura.</translation>
+    </message>
+    <message>
+        <source>El valor de [%1] %2 contiene un salto de línea.</source>
+        <translation>O valor de [%1] %2 contém uma quebra de linha.</translation>
     </message>
 </context>
 <context>
@@ -441,6 +445,17 @@ O Dexo continuará funcionando com os valores atuais, mas as alterações serão
     <message>
         <source>Mes</source>
         <translation>Mês</translation>
+    </message>
+</context>
+<context>
+    <name>Tradel</name>
+    <message>
+        <source>Escriba un nombre para el archivo del idioma.</source>
+        <translation>Digite um nome para o arquivo do idioma.</translation>
+    </message>
+    <message>
+        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
+        <translation>Um nome que começa com um ponto criaria um arquivo oculto, e o Dexo não o ofereceria como idioma.</translation>
     </message>
 </context>
 </TS>

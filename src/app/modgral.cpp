@@ -51,8 +51,9 @@ bool ModGral::GuardarEn(const QString &ruta, const ClaveAjuste &ajuste, const QS
     // The user's settings folder is made with the first write; a failure shows in the write's.
     carpetas.PrepararAjustes();
     QString motivo;
-    if (EscribirPerfil(ruta, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave), valor,
-                       &motivo))
+    // A language name with a blank at an end must come back as it is.
+    if (EscribirPerfil(ruta, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave),
+                       ValorLiteral(valor), &motivo))
         return true;
     if (avisoEscrituraDado_)
         return false;

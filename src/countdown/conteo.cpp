@@ -17,7 +17,8 @@ QString TextoCuenta(const std::optional<QDate> &fecha, const QDate &hoy, const Q
 {
     if (fecha && *fecha >= hoy)
         return TextoDias(hoy.daysTo(*fecha), locale);
-    return QStringLiteral("00.000");
+    // No date shows zero with the same digits and separator as any other count.
+    return TextoDias(0, locale);
 }
 
 Disposicion CalcularDisposicion(QSizeF etiqueta, QSizeF menu)

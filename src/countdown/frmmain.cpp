@@ -160,7 +160,7 @@ void FrmMain::ConectarMenu()
 
 void FrmMain::Iniciar()
 {
-    LblDias_->setText(QStringLiteral("00.000"));
+    LblDias_->setText(TextoDias(0));
     gral_.Recargar = false;
     fechaHoy_ = gral_.reloj.Hoy();
     AplicarOpciones();

@@ -13,9 +13,10 @@
 #include <QFileInfo>
 #include <QScopedValueRollback>
 
+#include <array>
+
 namespace {
 
-constexpr int kClaveMenuSelIdioma = 3;
 constexpr int kClaveTooltipMenu = 9;
 
 QString Decorado(const QString &nombre)
@@ -26,6 +27,16 @@ QString Decorado(const QString &nombre)
 QString Espanol()
 {
     return QString::fromUtf16(Idioma::kEspanol);
+}
+
+// The menu item of each [Menu] key; key 9 is the menu picture's tooltip, which has no item.
+QAction *AccionDeClave(MenuPrincipal &menu, int clave)
+{
+    const std::array<QAction *, Idioma::kNumClavesMenu> acciones = {
+        menu.mnuOpciones,  menu.mnuVisible,   menu.mnuInicio, menu.mnuSelIdioma->menuAction(),
+        menu.mnuTradel[0], menu.mnuTradel[1], menu.mnuEvento, menu.mnuAyuda,
+        menu.mnuCerrar,    nullptr,           menu.mnuInfo};
+    return acciones[static_cast<size_t>(clave)];
 }
 
 } // namespace
@@ -44,30 +55,9 @@ void FrmMain::ConectarMenuIdioma()
 
 QString FrmMain::TextoMenu(int clave) const
 {
-    switch (clave) {
-    case 0:
-        return mnuMenu_->mnuOpciones->text();
-    case 1:
-        return mnuMenu_->mnuVisible->text();
-    case 2:
-        return mnuMenu_->mnuInicio->text();
-    case kClaveMenuSelIdioma:
-        return mnuMenu_->mnuSelIdioma->title();
-    case 4:
-        return mnuMenu_->mnuTradel[0]->text();
-    case 5:
-        return mnuMenu_->mnuTradel[1]->text();
-    case 6:
-        return mnuMenu_->mnuEvento->text();
-    case 7:
-        return mnuMenu_->mnuAyuda->text();
-    case 8:
-        return mnuMenu_->mnuCerrar->text();
-    case kClaveTooltipMenu:
+    if (clave == kClaveTooltipMenu)
         return ImgMenu_->toolTip();
-    default:
-        return mnuMenu_->mnuInfo->text();
-    }
+    return AccionDeClave(*mnuMenu_, clave)->text();
 }
 
 void FrmMain::PonerTextoMenu(int clave, const QString &texto)
@@ -76,39 +66,7 @@ void FrmMain::PonerTextoMenu(int clave, const QString &texto)
         ImgMenu_->setToolTip(texto);
         return;
     }
-    QAction *accion = nullptr;
-    switch (clave) {
-    case 0:
-        accion = mnuMenu_->mnuOpciones;
-        break;
-    case 1:
-        accion = mnuMenu_->mnuVisible;
-        break;
-    case 2:
-        accion = mnuMenu_->mnuInicio;
-        break;
-    case kClaveMenuSelIdioma:
-        accion = mnuMenu_->mnuSelIdioma->menuAction();
-        break;
-    case 4:
-        accion = mnuMenu_->mnuTradel[0];
-        break;
-    case 5:
-        accion = mnuMenu_->mnuTradel[1];
-        break;
-    case 6:
-        accion = mnuMenu_->mnuEvento;
-        break;
-    case 7:
-        accion = mnuMenu_->mnuAyuda;
-        break;
-    case 8:
-        accion = mnuMenu_->mnuCerrar;
-        break;
-    default:
-        accion = mnuMenu_->mnuInfo;
-        break;
-    }
+    QAction *accion = AccionDeClave(*mnuMenu_, clave);
     accion->setText(texto);
     AcotarTextoMenu(accion);
 }
@@ -124,8 +82,8 @@ void FrmMain::AplicarIdioma()
 
     // A name that is no language gives no path, so it reads as a missing file.
     const QString archivo = gral_.ArchivoIdioma(gral_.NombreIdioma);
-    const PerfilLeido textos(archivo);
-    const QString primero = Idioma::LeerTexto(textos, Idioma::kClaves[0]);
+    const Idioma::TextosLeidos textos(archivo, Idioma::kLargoUsado);
+    const QString primero = textos.Texto(0);
     if (primero == QString::fromUtf16(Idioma::kFalta)) {
         if (respaldoEnCurso_) {
             // Even Español.dxl has no texts: the menu shows its own Spanish texts, once.
@@ -140,7 +98,7 @@ void FrmMain::AplicarIdioma()
 
     for (int clave = 0; clave < Idioma::kNumClavesMenu; ++clave) {
         const ClaveIdioma &datos = Idioma::kClaves[clave];
-        QString texto = clave == 0 ? primero : Idioma::LeerTexto(textos, datos);
+        QString texto = textos.Texto(clave);
         if (datos.puntos)
             texto += QString::fromUtf16(Idioma::kPuntos);
         PonerTextoMenu(clave, clave == kClaveTooltipMenu ? TooltipLiteral(texto) : TextoLiteralMenu(texto));

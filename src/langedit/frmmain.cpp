@@ -4,13 +4,13 @@
 #include "claves.h"
 #include "claves_idioma.h"
 #include "idiomas.h"
+#include "nombreguardado.h"
 #include "perfil.h"
 #include "plataforma.h"
 #include "textoliteral.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +66,7 @@ void FrmMain::Form_Load()
         TxTIdioma[s]->clear();
     }
     textosGuardados_.fill(QString());
+    largos_.fill(QString());
 
     // Dexo's current language is the reference; a name that is no language means Español.
     QString nombre = LeerAjuste(ArchivoIni, Ajustes::Idioma);
@@ -90,9 +91,10 @@ void FrmMain::TituloDeSlot(int slot, const QString &texto)
 
 void FrmMain::CargarTitulos()
 {
-    const PerfilLeido textos(ArchivoIdioma);
+    // A label shows one line: no more of a text is read than a box would hold.
+    const Idioma::TextosLeidos textos(ArchivoIdioma, Paginas::kLargoCaja);
     for (int s = 0; s < Paginas::kSlotsUsados; ++s) {
-        TituloDeSlot(s, Idioma::LeerTexto(textos, Idioma::kClaves[s]));
+        TituloDeSlot(s, textos.Texto(s));
         if (s >= Idioma::kTip0) {
             const QString consejo =
                 TooltipLiteral(LblTitulo[Idioma::kTip0]->text() + QString::fromUtf16(Idioma::kPuntos));
@@ -106,11 +108,21 @@ void FrmMain::CargarTitulos()
 
 void FrmMain::CargarTextos()
 {
-    const PerfilLeido textos(ArchivoIdioma);
+    const Idioma::TextosLeidos textos(ArchivoIdioma, -1);
     for (int s = 0; s < Paginas::kSlotsUsados; ++s) {
-        textosGuardados_[s] = Idioma::LeerTexto(textos, Idioma::kClaves[s]);
-        TxTIdioma[s]->setText(textosGuardados_[s]);
+        QString texto = textos.Texto(s);
+        largos_[s] = QString();
+        if (texto.size() > Paginas::kLargoCaja) {
+            // Laying out megabytes in a box would freeze the window: it shows the beginning.
+            largos_[s] = texto;
+            texto.truncate(Paginas::kLargoCaja);
+            if (texto.back().isHighSurrogate())
+                texto.chop(1);
+        }
+        textosGuardados_[s] = texto;
+        TxTIdioma[s]->setText(texto);
     }
+    ActualizarMarcas();
     TxTIdioma[0]->selectAll();
 }
 
@@ -198,7 +210,7 @@ void FrmMain::SiguienteMarcado()
     }
     for (int paso = 0; paso < Paginas::kSlotsUsados; ++paso) {
         const int s = (desde + paso) % Paginas::kSlotsUsados;
-        if (Paginas::Estado(TxTIdioma[s]->text()) != EstadoTexto::Escrito) {
+        if (Paginas::Estado(TxTIdioma[s]->text(), Largo(s)) != EstadoTexto::Escrito) {
             IrASlot(s);
             return;
         }
@@ -222,6 +234,11 @@ int FrmMain::TextosEscritos() const
             ++escritos;
     }
     return escritos;
+}
+
+bool FrmMain::Largo(int slot) const
+{
+    return !largos_[slot].isNull() && TxTIdioma[slot]->text() == textosGuardados_[slot];
 }
 
 bool FrmMain::PuedeDejarLosTextos(const QString &pregunta)
@@ -249,25 +266,28 @@ bool FrmMain::Guardar()
 {
     // A language the user writes goes to the settings folder, beside Dexo's own settings.
     carpetas_.PrepararAjustes();
-    QString ruta = plataforma_.ElegirArchivoGuardar(this, LblTitulo[Idioma::kTip0 + 1]->text(),
-                                                    carpetas_.CarpetaDialogos(), kFiltro);
-    if (ruta.isEmpty())
-        return false;
-    // A file without the extension would never be offered as a language; a name typed with a
-    // dot at its end gets the extension after that dot, not a second one.
-    if (QFileInfo(ruta).suffix().isEmpty()) {
-        if (ruta.endsWith(u'.'))
-            ruta.chop(1);
-        ruta += QString::fromUtf16(Idioma::kExtension);
+    ArchivoAGuardar archivo;
+    while (archivo.ruta.isEmpty()) {
+        const QString ruta = plataforma_.ElegirArchivoGuardar(this, LblTitulo[Idioma::kTip0 + 1]->text(),
+                                                              carpetas_.CarpetaDialogos(), kFiltro);
+        if (ruta.isEmpty())
+            return false;
+        // A name Dexo would never offer is refused with its reason, and the dialog comes back.
+        archivo = ArchivoDeIdioma(ruta);
+        if (archivo.ruta.isEmpty())
+            plataforma_.Avisar(this, windowTitle(), archivo.motivo);
     }
-    ArchivoIdioma = QDir::toNativeSeparators(ruta);
+    ArchivoIdioma = QDir::toNativeSeparators(archivo.ruta);
 
     QList<EscrituraPerfil> escrituras;
     for (int s = 0; s < Paginas::kSlotsUsados; ++s) {
+        const bool largo = Largo(s);
         if (TxTIdioma[s]->text().isEmpty())
             TxTIdioma[s]->setText(Falta());
         const ClaveIdioma &clave = Idioma::kClaves[s];
-        escrituras.append({clave.Seccion(), clave.Clave(), TxTIdioma[s]->text()});
+        // Written so that the file gives each text back exactly as typed.
+        escrituras.append(
+            {clave.Seccion(), clave.Clave(), ValorLiteral(largo ? largos_[s] : TxTIdioma[s]->text())});
     }
     // One replacement of the file: a failure leaves it as it was, and the boxes keep the texts.
     QString motivo;
@@ -285,6 +305,7 @@ bool FrmMain::Guardar()
     for (int s = 0; s < Paginas::kSlots; ++s)
         TxTIdioma[s]->clear();
     textosGuardados_.fill(QString());
+    largos_.fill(QString());
     MostrarPagina(0);
     CargarTitulos();
     EnfocarPagina();
@@ -300,11 +321,17 @@ bool FrmMain::Guardar()
 
 void FrmMain::ActualizarMarcas()
 {
-    // Still to translate: a warm tint; a text the file would not give back as typed: a tint of
-    // its own. The page buttons carry a mark while pages beyond them hold such boxes.
+    // Still to translate: a warm tint; a text too long for its box: a tint of its own, and a
+    // tooltip that says so. The page buttons carry a mark while pages beyond them hold such boxes.
     std::array<bool, Paginas::kPaginas> paginaMarcada{};
     for (int s = 0; s < Paginas::kSlotsUsados; ++s) {
-        const EstadoTexto estado = Paginas::Estado(TxTIdioma[s]->text());
+        const EstadoTexto estado = Paginas::Estado(TxTIdioma[s]->text(), Largo(s));
+        TxTIdioma[s]->setToolTip(
+            estado == EstadoTexto::Largo
+                ? tr("Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero "
+                     "mientras no lo cambie.")
+                      .arg(largos_[s].size())
+                : QString());
         QPalette paleta = TxTIdioma[s]->palette();
         switch (estado) {
         case EstadoTexto::Escrito:
@@ -313,7 +340,7 @@ void FrmMain::ActualizarMarcas()
         case EstadoTexto::Falta:
             paleta.setColor(QPalette::Base, QColor(0xFF, 0xF0, 0xD2));
             break;
-        case EstadoTexto::Cambiaria:
+        case EstadoTexto::Largo:
             paleta.setColor(QPalette::Base, QColor(0xF4, 0xDC, 0xF6));
             break;
         }

@@ -93,10 +93,13 @@ private:
     // The save; false when nothing was written (cancelled or failed).
     bool Guardar();
     void TituloDeSlot(int slot, const QString &texto);
+    // The box still shows the beginning of a text too long for it, as loaded.
+    bool Largo(int slot) const;
 
     const Carpetas carpetas_;
     Plataforma &plataforma_;
     Traductor traduccion_;
     QStackedLayout *paginas_ = nullptr;
     std::array<QString, Paginas::kSlotsUsados> textosGuardados_{};
+    std::array<QString, Paginas::kSlotsUsados> largos_{}; // whole, when longer than a box holds
 };

@@ -6,6 +6,7 @@
 #include "claves_idioma.h"
 #include "foco.h"
 #include "imagensvg.h"
+#include "unalinea.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -20,8 +21,6 @@
 #include <QStackedLayout>
 #include <QStyle>
 #include <QVBoxLayout>
-
-#include <limits>
 
 namespace {
 
@@ -268,8 +267,10 @@ QWidget *FrmMain::ConstruirPagina(int pagina)
         TxTIdioma[s]->setObjectName(QStringLiteral("TxTIdioma%1").arg(s));
         TxTIdioma[s]->setFixedWidth(kAnchoCaja);
         TxTIdioma[s]->setMinimumHeight(26);
-        // Files give their texts whole; a box must not cut one and save it back cut.
-        TxTIdioma[s]->setMaxLength(std::numeric_limits<int>::max());
+        // A box holds Paginas::kLargoCaja characters (Qt's own limit); a longer text from a file is
+        // kept aside whole and saved back as it was, unless the user replaces it.
+        TxTIdioma[s]->setMaxLength(Paginas::kLargoCaja);
+        UnaSolaLinea(TxTIdioma[s]);
         TxTIdioma[s]->installEventFilter(this);
         columna->addWidget(LblTitulo[s]);
         columna->addSpacing(2);

@@ -1,5 +1,6 @@
 #include "apariencia.h"
 
+#include "botonimagen.h"
 #include "unidades.h"
 
 #include <QAbstractButton>
@@ -67,12 +68,8 @@ protected:
     }
     void keyPressEvent(QKeyEvent *evento) override
     {
-        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-            evento->accept();
-            click();
-            return;
-        }
-        QAbstractButton::keyPressEvent(evento);
+        if (!PulsarConIntro(this, evento))
+            QAbstractButton::keyPressEvent(evento);
     }
 
 private:

@@ -50,15 +50,15 @@ QString TextoBooleano(bool valor)
     return Texto(valor ? Ajustes::Verdadero : Ajustes::Falso);
 }
 
+// Every value comes back as written, even a text with blanks at an end or between quotes.
 EscrituraPerfil Escritura(const ClaveAjuste &ajuste, const QString &valor)
 {
-    return {Texto(ajuste.seccion), Texto(ajuste.clave), valor};
+    return {Texto(ajuste.seccion), Texto(ajuste.clave), ValorLiteral(valor)};
 }
 
 } // namespace
 
-FrmOpc::FrmOpc(ModGral &gral, QWidget *principal)
-    : QDialog(principal), gral_(gral), principal_(principal), idiomaAlAbrir_(gral.NombreIdioma)
+FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gral), principal_(principal)
 {
     setObjectName(QStringLiteral("FrmOpc"));
     setWindowTitle(QStringLiteral(".:: Configuración de las opciones del programa ::."));
@@ -374,16 +374,25 @@ void FrmOpc::reject()
         CmdAvisoOk_Click();
         return;
     }
-    // A level clicked but not saved must not stay on the main window.
-    gral_.AplicarTransparencia(principal_, static_cast<qint16>(Valores::OpacidadDesdeNivel(nivelGuardado_)));
-    // Nor a language tried here: the program goes on in the one it had.
-    gral_.NombreIdioma = idiomaAlAbrir_;
-    gral_.Traduccion.Aplicar(idiomaAlAbrir_);
     QDialog::reject();
 }
 
 void FrmOpc::done(int resultado)
 {
     PicMuestra_->Detener();
+    if (resultado != QDialog::Accepted) {
+        // Closed without saving: nothing chosen here may outlive the dialog. The main window counts
+        // and gives the notice from the shared state, which goes back to what the file says.
+        gral_.AplicarTransparencia(principal_,
+                                   static_cast<qint16>(Valores::OpacidadDesdeNivel(nivelGuardado_)));
+        const AjustesLeidos ajustes = LeerAjustes(gral_.ArchivoIni);
+        gral_.NombreIdioma = ajustes.idioma;
+        gral_.Traduccion.Aplicar(gral_.NombreIdioma); // nor a language tried here
+        gral_.FechaEvento = ajustes.fecha;
+        gral_.TipoAviso = ajustes.aviso;
+        gral_.ArchivoSonido = ajustes.sonido;
+        gral_.ArchivoAbrir = ajustes.archivo;
+        gral_.IconoAviso = ajustes.icono;
+    }
     QDialog::done(resultado);
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 
 class BarrasTransparencia;
 class BotonImagen;
@@ -65,12 +66,14 @@ private:
     void CrearPanelOpciones();
     void CargarFecha(const QString &guardada);
     void PonerTextosIncorporados();
+    // Captions, title, prompt and tips, as the built-in texts or a language's values give them.
+    void PonerTextos(const QStringList &titulos, const QString &ventana,
+                     const std::optional<QString> &indicacion, const QStringList &consejos);
     bool IdiomaDisponible() const;
     QString ArchivoIdioma() const;
 
     ModGral &gral_;
     QWidget *principal_;
-    QString idiomaAlAbrir_;
     QDate hoy_;
     int nivelGuardado_ = kNivelMaximo;
     bool enRespaldoIdioma_ = false;

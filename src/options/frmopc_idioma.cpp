@@ -9,10 +9,10 @@
 #include "panelaviso.h"
 #include "plataforma.h"
 #include "selectorfecha.h"
+#include "textoliteral.h"
 
 #include <QLabel>
 
-#include <functional>
 #include <optional>
 
 namespace {
@@ -30,47 +30,47 @@ QString Consejo(int tip, const QString &valor)
     return Clave(Idioma::kTip0 + tip).puntos ? valor + QString::fromUtf16(Idioma::kPuntos) : valor;
 }
 
-// Captions, title, prompt and tips, as the built-in texts or a language's values give them.
-void PonerTextos(FrmOpc &dialogo, PanelAviso &aviso, const QStringList &titulos, const QString &ventana,
-                 const std::optional<QString> &indicacion, const QStringList &consejos,
-                 const std::function<void(int, const QString &)> &poner)
+} // namespace
+
+void FrmOpc::PonerTextos(const QStringList &titulos, const QString &ventana,
+                         const std::optional<QString> &indicacion, const QStringList &consejos)
 {
     for (int i = 0; i <= 14; ++i)
-        poner(i, i == 0 ? QStringLiteral(".: ") + titulos.at(0).toUpper() + QStringLiteral(" :.")
-                        : titulos.at(i));
-    dialogo.setWindowTitle(QStringLiteral(".:: ") + ventana + QStringLiteral(" ::."));
+        PonerTitulo(titulos_[i], i == 0
+                                     ? QStringLiteral(".: ") + titulos.at(0).toUpper() + QStringLiteral(" :.")
+                                     : titulos.at(i));
+    setWindowTitle(QStringLiteral(".:: ") + ventana + QStringLiteral(" ::."));
     if (indicacion)
-        dialogo.FraFecha()->PonerIndicacion(*indicacion);
+        FraFecha_->PonerIndicacion(*indicacion);
 
+    // Tips come from a file: shown as plain text, whatever they hold.
     auto consejo = [](QWidget *control, const QString &texto) {
-        control->setToolTip(texto);
+        control->setToolTip(TooltipLiteral(texto));
         control->setAccessibleName(texto);
     };
     // The language picker's tip serves the colour and font buttons too.
     const QString seleccionar = Consejo(0, consejos.at(0));
-    consejo(dialogo.ImgIdioma(0), seleccionar);
-    consejo(dialogo.findChild<QWidget *>(QStringLiteral("CmdFColor")), dialogo.ImgIdioma(0)->toolTip());
-    consejo(dialogo.findChild<QWidget *>(QStringLiteral("CmdFuente")), dialogo.ImgIdioma(0)->toolTip());
-    consejo(dialogo.findChild<QWidget *>(QStringLiteral("CmdGuardar")), Consejo(1, consejos.at(1)));
-    consejo(dialogo.findChild<QWidget *>(QStringLiteral("CmdCancelar")), Consejo(2, consejos.at(2)));
+    consejo(ImgIdioma_[0], seleccionar);
+    consejo(CmdFColor_, seleccionar);
+    consejo(CmdFuente_, seleccionar);
+    consejo(CmdGuardar_, Consejo(1, consejos.at(1)));
+    consejo(CmdCancelar_, Consejo(2, consejos.at(2)));
     for (int i = 0; i < 3; ++i)
-        consejo(aviso.ImgSelec[static_cast<size_t>(i)], Consejo(3 + i, consejos.at(3 + i)));
-    consejo(aviso.CmdAvisoOk, Consejo(6, consejos.at(6)));
+        consejo(PicAviso_->ImgSelec[static_cast<size_t>(i)], Consejo(3 + i, consejos.at(3 + i)));
+    consejo(PicAviso_->CmdAvisoOk, Consejo(6, consejos.at(6)));
 
     // Picture controls are named after the caption beside them; the three pickers share a tip.
-    dialogo.ImgIdioma(0)->setAccessibleName(titulos.at(2) + QLatin1Char(' ') + seleccionar);
-    dialogo.findChild<QWidget *>(QStringLiteral("CmdFColor"))->setAccessibleName(titulos.at(3));
-    dialogo.findChild<QWidget *>(QStringLiteral("CmdFuente"))->setAccessibleName(titulos.at(4));
-    dialogo.ImgSvisible()->setAccessibleName(titulos.at(5));
-    dialogo.ImgInicio()->setAccessibleName(titulos.at(6));
-    dialogo.findChild<QWidget *>(QStringLiteral("CmdAviso"))->setAccessibleName(titulos.at(8));
-    aviso.ImgAviso[0]->setAccessibleName(titulos.at(10));
-    aviso.TxtEvento->setAccessibleName(titulos.at(12));
-    aviso.ImgAviso[1]->setAccessibleName(titulos.at(13));
-    aviso.ImgAviso[2]->setAccessibleName(titulos.at(14));
+    ImgIdioma_[0]->setAccessibleName(titulos.at(2) + QLatin1Char(' ') + seleccionar);
+    CmdFColor_->setAccessibleName(titulos.at(3));
+    CmdFuente_->setAccessibleName(titulos.at(4));
+    ImgSvisible_->setAccessibleName(titulos.at(5));
+    ImgInicio_->setAccessibleName(titulos.at(6));
+    CmdAviso_->setAccessibleName(titulos.at(8));
+    PicAviso_->ImgAviso[0]->setAccessibleName(titulos.at(10));
+    PicAviso_->TxtEvento->setAccessibleName(titulos.at(12));
+    PicAviso_->ImgAviso[1]->setAccessibleName(titulos.at(13));
+    PicAviso_->ImgAviso[2]->setAccessibleName(titulos.at(14));
 }
-
-} // namespace
 
 QString FrmOpc::ArchivoIdioma() const
 {
@@ -90,19 +90,18 @@ void FrmOpc::PonerTextosIncorporados()
     QStringList consejos;
     for (int i = 0; i <= 6; ++i)
         consejos << Clave(Idioma::kTip0 + i).TextoPropio();
-    PonerTextos(*this, *PicAviso_, titulos, Clave(Idioma::kMC).TextoPropio(), std::nullopt, consejos,
-                [this](int i, const QString &texto) { PonerTitulo(titulos_[i], texto); });
+    PonerTextos(titulos, Clave(Idioma::kMC).TextoPropio(), std::nullopt, consejos);
 }
 
 void FrmOpc::AplicarIdioma()
 {
     // The dialog, its date frame and notice panel, and Qt's dialogs opened from it, switch too.
     gral_.Traduccion.Aplicar(gral_.NombreIdioma);
-    const PerfilLeido archivo(ArchivoIdioma());
+    const Idioma::TextosLeidos archivo(ArchivoIdioma(), Idioma::kLargoUsado);
     const QString falta = QString::fromUtf16(Idioma::kFalta);
     QStringList titulos;
     for (int i = 0; i <= 14; ++i) {
-        const QString valor = Idioma::LeerTexto(archivo, Clave(Idioma::kT0 + i));
+        const QString valor = archivo.Texto(Idioma::kT0 + i);
         if (i == 0 && valor == falta) {
             if (enRespaldoIdioma_) {
                 // Español itself gives no texts: keep the built-in Spanish ones.
@@ -117,16 +116,15 @@ void FrmOpc::AplicarIdioma()
         titulos << valor;
     }
     const QString porDefecto = QString::fromUtf16(Idioma::kDefectoTituloOpciones);
-    const QString ventana = Idioma::LeerTexto(archivo, Clave(Idioma::kMC), porDefecto);
-    const QString fc = Idioma::LeerTexto(archivo, Clave(Idioma::kFC), porDefecto);
+    const QString ventana = archivo.Texto(Idioma::kMC, porDefecto);
+    const QString fc = archivo.Texto(Idioma::kFC, porDefecto);
     std::optional<QString> indicacion;
     if (gral_.FechaEvento == QString::fromUtf16(Ajustes::SinFecha))
         indicacion = fc;
     QStringList consejos;
     for (int i = 0; i <= 6; ++i)
-        consejos << Idioma::LeerTexto(archivo, Clave(Idioma::kTip0 + i));
-    PonerTextos(*this, *PicAviso_, titulos, ventana, indicacion, consejos,
-                [this](int i, const QString &texto) { PonerTitulo(titulos_[i], texto); });
+        consejos << archivo.Texto(Idioma::kTip0 + i);
+    PonerTextos(titulos, ventana, indicacion, consejos);
 }
 
 void FrmOpc::ImgIdioma_Click(int indice)

@@ -6,6 +6,8 @@
 #include "lectorajustes.h"
 #include "modgral.h"
 #include "plataforma.h"
+#include "textoliteral.h"
+#include "unalinea.h"
 #include "valores.h"
 
 #include <QFrame>
@@ -165,6 +167,7 @@ PanelAviso::PanelAviso(ModGral &gral, QWidget *padre) : PanelFondo(padre), gral_
     TxtEvento->setObjectName(QStringLiteral("TxtEvento"));
     TxtEvento->setAccessibleName(titulos_[12].texto->text());
     TxtEvento->setGeometry(RectTwips(360, 3480, 9000, 360));
+    UnaSolaLinea(TxtEvento);
 
     titulos_[16] = CrearTitulo(this, 16, QRect(1200, 4470, 8160, 300), tr("Ninguno"), 0);
     titulos_[17] = CrearTitulo(this, 17, QRect(1200, 5430, 8160, 300), tr("Ninguno"), 0);
@@ -336,7 +339,7 @@ void PanelAviso::MostrarRuta(int indice, const QString &ruta)
     const QString mostrada = RutaAbreviada(ruta);
     etiqueta->setText(ruta == Ninguno() ? tr("Ninguno") : mostrada);
     if (mostrada != ruta) {
-        etiqueta->setToolTip(ruta);
+        etiqueta->setToolTip(TooltipLiteral(ruta));
         etiqueta->setCursor(Qt::WhatsThisCursor);
     } else {
         etiqueta->setToolTip(QString());

@@ -1,5 +1,6 @@
 #include "selectorfecha.h"
 
+#include "botonimagen.h"
 #include "foco.h"
 #include "titulos.h"
 #include "unidades.h"
@@ -31,13 +32,8 @@ protected:
     // Enter picks the day too, as on the dialog's picture buttons.
     void keyPressEvent(QKeyEvent *evento) override
     {
-        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-            if (isEnabled())
-                click();
-            evento->accept();
-            return;
-        }
-        QRadioButton::keyPressEvent(evento);
+        if (!PulsarConIntro(this, evento))
+            QRadioButton::keyPressEvent(evento);
     }
     void paintEvent(QPaintEvent *) override
     {

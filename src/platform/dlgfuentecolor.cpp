@@ -1,5 +1,7 @@
 #include "dlgfuentecolor.h"
 
+#include "valores.h"
+
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -14,10 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Sizes a label can draw; the same bounds the settings reader accepts.
-constexpr double kTamMinimo = 1.0;
-constexpr double kTamMaximo = 500.0;
 
 QIcon MuestraDeColor(const QColor &color)
 {
@@ -44,7 +42,8 @@ DlgFuenteColor::DlgFuenteColor(const QFont &fuente, const QColor &color, QWidget
 
     tamano_ = new QDoubleSpinBox(this);
     tamano_->setObjectName(QStringLiteral("tamano"));
-    tamano_->setRange(kTamMinimo, kTamMaximo);
+    // Sizes a label can draw; the same bounds the settings reader accepts.
+    tamano_->setRange(Valores::kTamMinimo, Valores::kTamMaximo);
     tamano_->setDecimals(2); // the settings hold sizes such as 8.25
     tamano_->setSingleStep(1.0);
     tamano_->setSuffix(QStringLiteral(" pt"));

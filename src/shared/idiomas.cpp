@@ -37,14 +37,25 @@ QString LeerTexto(const QString &archivo, const ClaveIdioma &clave, const QStrin
     return LeerPerfil(archivo, clave.Seccion(), clave.Clave(), porDefecto);
 }
 
-QString LeerTexto(const PerfilLeido &textos, const ClaveIdioma &clave)
+TextosLeidos::TextosLeidos(const QString &archivo, qsizetype maximo)
 {
-    return LeerTexto(textos, clave, QString::fromUtf16(kFalta));
+    QList<ClavePerfil> claves;
+    for (const ClaveIdioma &clave : kClaves)
+        claves.append({clave.Seccion(), clave.Clave()});
+    if (archivo.isEmpty())
+        textos_.resize(kClaves.size());
+    else
+        textos_ = PerfilLeido(archivo).LeerVarias(claves, maximo);
 }
 
-QString LeerTexto(const PerfilLeido &textos, const ClaveIdioma &clave, const QString &porDefecto)
+QString TextosLeidos::Texto(int indice) const
 {
-    return textos.Leer(clave.Seccion(), clave.Clave(), porDefecto);
+    return Texto(indice, QString::fromUtf16(kFalta));
+}
+
+QString TextosLeidos::Texto(int indice, const QString &porDefecto) const
+{
+    return textos_[static_cast<size_t>(indice)].value_or(porDefecto);
 }
 
 std::optional<QString> NombreDeArchivoElegido(const QString &ruta)

@@ -8,31 +8,17 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
 // Far beyond any settings or language file; a larger file is taken as unreadable rather than
 // loaded whole.
 constexpr qint64 kTamMaximo = qint64{256} << 20;
-
-bool EsBlanco(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u' ' || u == u'\t' || u == u'\v' || u == u'\f' || u == 0x1A;
-}
-
-QStringView RecortarBlancos(QStringView texto)
-{
-    qsizetype inicio = 0;
-    qsizetype fin = texto.size();
-    while (inicio < fin && EsBlanco(texto[inicio]))
-        ++inicio;
-    while (fin > inicio && EsBlanco(texto[fin - 1]))
-        --fin;
-    return texto.sliced(inicio, fin - inicio);
-}
 
 // Names given by the caller lose spaces only; a tab is part of the name.
 QStringView RecortarEspacios(QStringView texto)
@@ -62,42 +48,9 @@ bool MismoNombre(QStringView a, QStringView b)
     return true;
 }
 
-enum class TipoLinea { Otra, Comentario, Seccion, Clave };
-
-struct LineaAnalizada
+bool EsComilla(char16_t c)
 {
-    TipoLinea tipo = TipoLinea::Otra;
-    QStringView nombre;
-    QStringView valor;
-};
-
-LineaAnalizada Analizar(QStringView linea)
-{
-    const QStringView recortada = RecortarBlancos(linea);
-    if (recortada.isEmpty())
-        return {};
-    if (recortada.front() == u';')
-        return {TipoLinea::Comentario, {}, {}};
-    if (recortada.front() == u'[') {
-        QStringView nombre = recortada.sliced(1);
-        const qsizetype cierre = nombre.indexOf(u']');
-        if (cierre >= 0)
-            nombre = nombre.first(cierre);
-        return {TipoLinea::Seccion, RecortarBlancos(nombre), {}};
-    }
-    const qsizetype igual = recortada.indexOf(u'=');
-    if (igual < 0)
-        return {};
-    return {TipoLinea::Clave, RecortarBlancos(recortada.first(igual)),
-            RecortarBlancos(recortada.sliced(igual + 1))};
-}
-
-QStringView QuitarComillas(QStringView valor)
-{
-    if (valor.size() >= 2 && valor.front() == valor.back() &&
-        (valor.front() == u'"' || valor.front() == u'\''))
-        return valor.sliced(1, valor.size() - 2);
-    return valor;
+    return c == u'"' || c == u'\'';
 }
 
 QString SinEspaciosFinales(const QString &texto)
@@ -131,6 +84,13 @@ Contenido Preparar(QByteArray bytes)
     return {std::move(bytes), detectada.codificacion, detectada.largoMarca};
 }
 
+// A stretch of the bytes, from inicio to fin.
+struct Trozo
+{
+    qsizetype inicio = 0;
+    qsizetype fin = 0;
+};
+
 // Where a line lies in the bytes: its content runs from inicio to fin, its line break from fin
 // to siguiente (empty on a last line without one).
 struct Tramo
@@ -140,39 +100,94 @@ struct Tramo
     qsizetype siguiente = 0;
 };
 
-// Calls visitar(tramo, text) for each line until it returns false; CRLF, LF and a lone CR all
-// end a line. Lines are found in the bytes and decoded one by one, so that a malformed sequence
-// never moves a line break, and the text of a line lives only while it is visited.
+// The code units of a file: one byte each, or two for UTF-16. Everything that shapes a line (the
+// line breaks, the blanks, '[', ']', ';' and '=') is ASCII, and an ASCII byte is never part of a
+// longer sequence in Windows-1252 or UTF-8, so lines are taken apart unit by unit without decoding
+// them. Only a name that might match and a value that is asked for are ever decoded: a value of
+// many megabytes costs nothing until it is read, and no more of it than is read.
+class Unidades
+{
+public:
+    explicit Unidades(const Contenido &contenido)
+        : datos_(contenido.bytes.constData()), ancho_(AnchoUnidad(contenido.codificacion)),
+          bigEndian_(contenido.codificacion == Codificacion::Utf16BE)
+    {
+    }
+
+    int Ancho() const { return ancho_; }
+
+    char16_t En(qsizetype i) const
+    {
+        const auto b0 = static_cast<unsigned char>(datos_[i]);
+        if (ancho_ == 1)
+            return b0;
+        const auto b1 = static_cast<unsigned char>(datos_[i + 1]);
+        return static_cast<char16_t>(bigEndian_ ? (b0 << 8 | b1) : (b1 << 8 | b0));
+    }
+
+    // The blanks that the platform strips from both ends of a line, a name and a value.
+    bool Blanco(qsizetype i) const { return EsBlancoDePerfil(QChar(En(i))); }
+
+    Trozo Recortar(Trozo trozo) const
+    {
+        while (trozo.inicio < trozo.fin && Blanco(trozo.inicio))
+            trozo.inicio += ancho_;
+        while (trozo.fin > trozo.inicio && Blanco(trozo.fin - ancho_))
+            trozo.fin -= ancho_;
+        return trozo;
+    }
+
+    // The first unit c in the stretch, or fin when there is none.
+    qsizetype Buscar(Trozo trozo, char16_t c) const
+    {
+        if (ancho_ == 1) {
+            const void *hallado = std::memchr(datos_ + trozo.inicio, c, size_t(trozo.fin - trozo.inicio));
+            return hallado ? static_cast<const char *>(hallado) - datos_ : trozo.fin;
+        }
+        for (qsizetype i = trozo.inicio; i < trozo.fin; i += ancho_) {
+            if (En(i) == c)
+                return i;
+        }
+        return trozo.fin;
+    }
+
+private:
+    const char *datos_;
+    int ancho_;
+    bool bigEndian_;
+};
+
+// Calls visitar(tramo) for each line until it returns false; CRLF, LF and a lone CR all end a
+// line. Lines are found in the bytes, so a malformed sequence never moves a line break.
 template <typename Visitante> void RecorrerLineas(const Contenido &contenido, Visitante visitar)
 {
     const char *datos = contenido.bytes.constData();
     const qsizetype n = contenido.bytes.size();
-    const int ancho = AnchoUnidad(contenido.codificacion);
-    const bool bigEndian = contenido.codificacion == Codificacion::Utf16BE;
-    DecodificadorReutilizable decodificador(contenido.codificacion);
-    const auto unidad = [&](qsizetype i) -> unsigned { // of UTF-16
-        const auto b0 = static_cast<unsigned char>(datos[i]);
-        const auto b1 = static_cast<unsigned char>(datos[i + 1]);
-        return bigEndian ? (b0 << 8 | b1) : (b1 << 8 | b0);
-    };
-    const auto visitarTramo = [&](qsizetype inicio, qsizetype fin, qsizetype siguiente) {
-        const QStringView texto =
-            fin > inicio ? decodificador.Decodificar(datos + inicio, fin - inicio) : QStringView();
-        return visitar(Tramo{inicio, fin, siguiente}, texto);
-    };
+    const Unidades unidades(contenido);
+    const int ancho = unidades.Ancho();
 
     qsizetype inicio = contenido.largoMarca;
     if (ancho == 1) {
-        // The common case, in a tight loop: a file of millions of lines stays quick.
+        // The common case: a file of millions of lines, or one line of many megabytes, stays quick.
+        // The next CR and the next LF, each found with memchr and kept until passed.
+        const auto siguiente = [&](char c, qsizetype desde) -> qsizetype {
+            const void *hallado = std::memchr(datos + desde, c, size_t(n - desde));
+            return hallado ? static_cast<const char *>(hallado) - datos : n;
+        };
+        qsizetype proximoCr = siguiente('\r', inicio);
+        qsizetype proximoLf = siguiente('\n', inicio);
         qsizetype i = inicio;
         while (i < n) {
+            if (proximoCr < i)
+                proximoCr = siguiente('\r', i);
+            if (proximoLf < i)
+                proximoLf = siguiente('\n', i);
+            i = std::min(proximoCr, proximoLf);
+            if (i >= n)
+                break;
             const char c = datos[i];
-            if (static_cast<unsigned char>(c) > '\r' || (c != '\r' && c != '\n')) {
-                ++i;
-                continue;
-            }
             const qsizetype largoFin = (c == '\r' && i + 1 < n && datos[i + 1] == '\n') ? 2 : 1;
-            if (!visitarTramo(inicio, i, i + largoFin))
+            if (!visitar(Tramo{inicio, i, i + largoFin}))
                 return;
             i += largoFin;
             inicio = i;
@@ -180,43 +195,194 @@ template <typename Visitante> void RecorrerLineas(const Contenido &contenido, Vi
     } else {
         qsizetype i = inicio;
         while (i + ancho <= n) {
-            const unsigned u = unidad(i);
-            if (u != '\r' && u != '\n') {
+            const char16_t u = unidades.En(i);
+            if (u != u'\r' && u != u'\n') {
                 i += ancho;
                 continue;
             }
             qsizetype largoFin = ancho;
-            if (u == '\r' && i + 2 * ancho <= n && unidad(i + ancho) == '\n')
+            if (u == u'\r' && i + 2 * ancho <= n && unidades.En(i + ancho) == u'\n')
                 largoFin = 2 * ancho;
-            if (!visitarTramo(inicio, i, i + largoFin))
+            if (!visitar(Tramo{inicio, i, i + largoFin}))
                 return;
             i += largoFin;
             inicio = i;
         }
     }
     if (inicio < n)
-        visitarTramo(inicio, n, n);
+        visitar(Tramo{inicio, n, n});
 }
 
-std::optional<QString> Buscar(const Contenido &contenido, QStringView seccion, QStringView clave)
+enum class TipoLinea { Otra, Comentario, Seccion, Clave };
+
+// A line taken apart: the name of a section or a key, and a key's value, each without the
+// blanks around it.
+struct LineaAnalizada
 {
-    bool dentro = false;
-    std::optional<QString> encontrado;
-    RecorrerLineas(contenido, [&](const Tramo &, QStringView linea) {
-        const LineaAnalizada analizada = Analizar(linea);
-        if (analizada.tipo == TipoLinea::Seccion) {
-            if (dentro)
-                return false; // only the first section of a name counts
-            dentro = MismoNombre(analizada.nombre, seccion);
+    TipoLinea tipo = TipoLinea::Otra;
+    Trozo nombre;
+    Trozo valor;
+};
+
+LineaAnalizada Analizar(const Unidades &unidades, const Tramo &tramo)
+{
+    const Trozo linea = unidades.Recortar({tramo.inicio, tramo.fin});
+    if (linea.inicio == linea.fin)
+        return {};
+    const char16_t primera = unidades.En(linea.inicio);
+    if (primera == u';')
+        return {TipoLinea::Comentario, {}, {}};
+    if (primera == u'[') {
+        const Trozo resto{linea.inicio + unidades.Ancho(), linea.fin};
+        return {TipoLinea::Seccion, unidades.Recortar({resto.inicio, unidades.Buscar(resto, u']')}), {}};
+    }
+    const qsizetype igual = unidades.Buscar(linea, u'=');
+    if (igual == linea.fin)
+        return {};
+    return {TipoLinea::Clave, unidades.Recortar({linea.inicio, igual}),
+            unidades.Recortar({igual + unidades.Ancho(), linea.fin})};
+}
+
+// Decodes the names of the lines one after the other, into one buffer, and only those short enough
+// to be one of the names looked for: a character never takes more than three bytes per unit of
+// text, so a longer name cannot match and is passed over undecoded.
+class LectorNombres
+{
+public:
+    LectorNombres(const Contenido &contenido, qsizetype largoMaximo)
+        : datos_(contenido.bytes.constData()), decodificador_(contenido.codificacion),
+          bytesMaximos_(3 * largoMaximo * AnchoUnidad(contenido.codificacion))
+    {
+    }
+
+    // Whether the name is `buscado`, ASCII letters matched without regard to case. A name of
+    // ASCII units is compared where it lies, without decoding it.
+    bool Es(const Unidades &unidades, Trozo nombre, QStringView buscado)
+    {
+        const int ancho = unidades.Ancho();
+        if ((nombre.fin - nombre.inicio) / ancho == buscado.size()) {
+            qsizetype j = 0;
+            qsizetype i = nombre.inicio;
+            for (; i < nombre.fin; i += ancho, ++j) {
+                const char16_t u = unidades.En(i);
+                if (u >= 0x80)
+                    break;
+                if (MinusculaAscii(u) != MinusculaAscii(buscado[j].unicode()))
+                    return false;
+            }
+            if (i == nombre.fin)
+                return true;
+        }
+        if (ancho == 2)
+            return false; // a unit is a character: a name of another length is another name
+        const std::optional<QStringView> texto = Leer(nombre);
+        return texto && MismoNombre(*texto, buscado);
+    }
+
+    // The name, or nullopt when it is too long to be any of them. Valid until the next call.
+    std::optional<QStringView> Leer(Trozo nombre)
+    {
+        const qsizetype largo = nombre.fin - nombre.inicio;
+        if (largo > bytesMaximos_)
+            return std::nullopt;
+        return largo > 0 ? decodificador_.Decodificar(datos_ + nombre.inicio, largo) : QStringView();
+    }
+
+private:
+    const char *datos_;
+    DecodificadorReutilizable decodificador_;
+    qsizetype bytesMaximos_;
+};
+
+// A key's value without one pair of enclosing quotes; with `maximo` >= 0, at most that many
+// characters of it, and only the bytes that can give them are decoded.
+QString LeerValor(const Contenido &contenido, const Unidades &unidades, Trozo valor, qsizetype maximo)
+{
+    const int ancho = unidades.Ancho();
+    if (valor.fin - valor.inicio >= 2 * ancho && EsComilla(unidades.En(valor.inicio)) &&
+        unidades.En(valor.fin - ancho) == unidades.En(valor.inicio)) {
+        valor.inicio += ancho;
+        valor.fin -= ancho;
+    }
+    qsizetype largo = valor.fin - valor.inicio;
+    // A character takes at most four bytes in any of the encodings.
+    const bool cortado = maximo >= 0 && largo > 4 * (maximo + 1);
+    if (cortado)
+        largo = 4 * (maximo + 1);
+    QString texto = Decodificar(contenido.codificacion, contenido.bytes.constData() + valor.inicio, largo);
+    if (maximo >= 0 && texto.size() > maximo) {
+        texto.truncate(maximo);
+        // Never half of a character outside the basic plane.
+        if (!texto.isEmpty() && texto.back().isHighSurrogate())
+            texto.chop(1);
+    }
+    return texto;
+}
+
+// Several keys in one walk over the file: the value of each, or nullopt when its section or the
+// key is missing. Only the first section of a name counts, and the first key of a name in it.
+std::vector<std::optional<QString>> Buscar(const Contenido &contenido, const QList<ClavePerfil> &claves,
+                                           qsizetype maximo)
+{
+    const qsizetype n = claves.size();
+    std::vector<std::optional<QString>> valores(static_cast<size_t>(n));
+    // The sections asked for, each once; the state of each: not met yet, inside it, or past it.
+    enum class Paso { Antes, Dentro, Despues };
+    QList<QStringView> secciones;
+    QList<qsizetype> seccionDe;
+    QList<QStringView> nombresClave;
+    qsizetype largoMaximo = 0;
+    for (const ClavePerfil &buscada : claves) {
+        const QStringView seccion = RecortarEspacios(buscada.seccion);
+        qsizetype indice = 0;
+        while (indice < secciones.size() && !MismoNombre(secciones[indice], seccion))
+            ++indice;
+        if (indice == secciones.size())
+            secciones.append(seccion);
+        seccionDe.append(indice);
+        nombresClave.append(RecortarEspacios(buscada.clave));
+        largoMaximo = std::max({largoMaximo, seccion.size(), nombresClave.back().size()});
+    }
+    std::vector<Paso> pasos(static_cast<size_t>(secciones.size()), Paso::Antes);
+    std::vector<bool> resueltas(static_cast<size_t>(n), false);
+    qsizetype pendientes = n;
+
+    const Unidades unidades(contenido);
+    LectorNombres nombres(contenido, largoMaximo);
+    RecorrerLineas(contenido, [&](const Tramo &tramo) {
+        const LineaAnalizada linea = Analizar(unidades, tramo);
+        if (linea.tipo == TipoLinea::Seccion) {
+            for (qsizetype s = 0; s < secciones.size(); ++s) {
+                Paso &paso = pasos[static_cast<size_t>(s)];
+                if (paso == Paso::Dentro)
+                    paso = Paso::Despues;
+                else if (paso == Paso::Antes && nombres.Es(unidades, linea.nombre, secciones[s]))
+                    paso = Paso::Dentro;
+            }
+            // The keys of a section left behind are settled: missing.
+            for (qsizetype i = 0; i < n; ++i) {
+                if (!resueltas[static_cast<size_t>(i)] &&
+                    pasos[static_cast<size_t>(seccionDe[i])] == Paso::Despues) {
+                    resueltas[static_cast<size_t>(i)] = true;
+                    --pendientes;
+                }
+            }
+            return pendientes > 0;
+        }
+        if (linea.tipo != TipoLinea::Clave)
             return true;
+        for (qsizetype i = 0; i < n; ++i) {
+            if (resueltas[static_cast<size_t>(i)] || pasos[static_cast<size_t>(seccionDe[i])] != Paso::Dentro)
+                continue;
+            if (nombres.Es(unidades, linea.nombre, nombresClave[i])) {
+                valores[static_cast<size_t>(i)] = LeerValor(contenido, unidades, linea.valor, maximo);
+                resueltas[static_cast<size_t>(i)] = true;
+                --pendientes;
+            }
         }
-        if (dentro && analizada.tipo == TipoLinea::Clave && MismoNombre(analizada.nombre, clave)) {
-            encontrado = QuitarComillas(analizada.valor).toString();
-            return false;
-        }
-        return true;
+        return pendientes > 0;
     });
-    return encontrado;
+    return valores;
 }
 
 // Where a write goes: the first section of the name, the key in it, and its last key.
@@ -231,21 +397,23 @@ struct Lugar
 Lugar Localizar(const Contenido &contenido, QStringView seccion, QStringView clave)
 {
     Lugar lugar;
-    RecorrerLineas(contenido, [&](const Tramo &tramo, QStringView linea) {
-        const LineaAnalizada analizada = Analizar(linea);
+    const Unidades unidades(contenido);
+    LectorNombres nombres(contenido, std::max(seccion.size(), clave.size()));
+    RecorrerLineas(contenido, [&](const Tramo &tramo) {
+        const LineaAnalizada analizada = Analizar(unidades, tramo);
         if (analizada.tipo == TipoLinea::Seccion) {
             if (lugar.seccion)
                 return false;
-            if (MismoNombre(analizada.nombre, seccion))
+            if (nombres.Es(unidades, analizada.nombre, seccion))
                 lugar.seccion = tramo;
             return true;
         }
         if (!lugar.seccion || analizada.tipo != TipoLinea::Clave)
             return true;
         lugar.ultimaClave = tramo;
-        if (MismoNombre(analizada.nombre, clave)) {
+        if (nombres.Es(unidades, analizada.nombre, clave)) {
             lugar.clave = tramo;
-            lugar.grafiaClave = analizada.nombre.toString();
+            lugar.grafiaClave = nombres.Leer(analizada.nombre).value_or(QStringView()).toString();
             return false;
         }
         return true;
@@ -272,11 +440,11 @@ bool AcabaSinSalto(const Contenido &contenido)
 
 // The file after one write: the lines that it does not touch stay byte for byte, the written
 // line ends with CRLF. Names come already stripped of their surrounding spaces.
-QByteArray Aplicar(const Contenido &contenido, QStringView seccion, QStringView clave, const QString &valor)
+QByteArray Aplicar(Contenido contenido, QStringView seccion, QStringView clave, const QString &valor)
 {
     static const QString kCrlf = QStringLiteral("\r\n");
     const Lugar lugar = Localizar(contenido, seccion, clave);
-    const QByteArray &bytes = contenido.bytes;
+    QByteArray &bytes = contenido.bytes;
     qsizetype corteInicio = bytes.size();
     qsizetype corteFin = bytes.size();
     QString nuevo;
@@ -298,12 +466,9 @@ QByteArray Aplicar(const Contenido &contenido, QStringView seccion, QStringView 
     }
 
     if (const std::optional<QByteArray> codificado = Codificar(contenido.codificacion, nuevo)) {
-        QByteArray salida;
-        salida.reserve(corteInicio + codificado->size() + bytes.size() - corteFin);
-        salida.append(bytes.constData(), corteInicio);
-        salida.append(*codificado);
-        salida.append(bytes.constData() + corteFin, bytes.size() - corteFin);
-        return salida;
+        // In place: a file of many megabytes is neither copied nor allocated again for each key.
+        bytes.replace(corteInicio, corteFin - corteInicio, *codificado);
+        return std::move(bytes);
     }
     // A character that Windows-1252 cannot hold: the whole file moves to UTF-8 with a mark rather
     // than losing it. Only that code page can refuse a character, and it has no mark to skip.
@@ -443,15 +608,36 @@ PerfilLeido::PerfilLeido(const QString &archivo)
 
 QString PerfilLeido::Leer(const QString &seccion, const QString &clave, const QString &porDefecto) const
 {
-    const std::optional<QString> valor = Buscar(Contenido{bytes_, codificacion_, largoMarca_},
-                                                RecortarEspacios(seccion), RecortarEspacios(clave));
+    const std::optional<QString> valor = LeerVarias({ClavePerfil{seccion, clave}}).front();
     return valor ? *valor : SinEspaciosFinales(porDefecto);
+}
+
+std::vector<std::optional<QString>> PerfilLeido::LeerVarias(const QList<ClavePerfil> &claves,
+                                                            qsizetype maximo) const
+{
+    return Buscar(Contenido{bytes_, codificacion_, largoMarca_}, claves, maximo);
 }
 
 QString LeerPerfil(const QString &archivo, const QString &seccion, const QString &clave,
                    const QString &porDefecto)
 {
     return PerfilLeido(archivo).Leer(seccion, clave, porDefecto);
+}
+
+bool EsBlancoDePerfil(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u' ' || u == u'\t' || u == u'\v' || u == u'\f' || u == 0x1A;
+}
+
+QString ValorLiteral(const QString &texto)
+{
+    if (texto.isEmpty())
+        return texto;
+    const bool blancos = EsBlancoDePerfil(texto.front()) || EsBlancoDePerfil(texto.back());
+    const bool comillas =
+        texto.size() >= 2 && EsComilla(texto.front().unicode()) && texto.back() == texto.front();
+    return blancos || comillas ? u'"' + texto + u'"' : texto;
 }
 
 bool EscribirPerfil(const QString &archivo, const QString &seccion, const QString &clave,
@@ -471,8 +657,9 @@ bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &es
             return Fallar(motivo, QCoreApplication::translate(
                                       "Perfil", "El nombre de la clave contiene un salto de línea."));
         if (TieneSaltoDeLinea(escritura.valor))
-            return Fallar(motivo,
-                          QCoreApplication::translate("Perfil", "El valor contiene un salto de línea."));
+            return Fallar(motivo, QCoreApplication::translate(
+                                      "Perfil", "El valor de [%1] %2 contiene un salto de línea.")
+                                      .arg(escritura.seccion.trimmed(), escritura.clave.trimmed()));
     }
     if (escrituras.isEmpty())
         return true;

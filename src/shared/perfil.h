@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+#include <vector>
+
 // The profile-file layer: one key of an INI file, read or written with the observable rules of
 // the Windows private-profile functions. Every call opens the file afresh, so another process
 // (the language editor, a text editor) may change it between calls.
@@ -20,6 +23,13 @@
 QString LeerPerfil(const QString &archivo, const QString &seccion, const QString &clave,
                    const QString &porDefecto);
 
+// One key asked of a file.
+struct ClavePerfil
+{
+    QString seccion;
+    QString clave;
+};
+
 // One reading of a file for a caller that needs several of its keys at one moment: each Leer
 // gives what LeerPerfil would have given for the file as it was when the snapshot was taken.
 // Nothing is kept beyond the snapshot: a new one sees what others wrote since.
@@ -28,6 +38,11 @@ class PerfilLeido
 public:
     explicit PerfilLeido(const QString &archivo);
     QString Leer(const QString &seccion, const QString &clave, const QString &porDefecto) const;
+    // Several keys in one walk over the file: each value as Leer gives it, or nullopt when it is
+    // missing. With `maximo` >= 0 a value is cut to that many characters, and no more of a longer
+    // value is decoded: a value of many megabytes costs no more than a short one.
+    std::vector<std::optional<QString>> LeerVarias(const QList<ClavePerfil> &claves,
+                                                   qsizetype maximo = -1) const;
 
 private:
     QByteArray bytes_; // whole code units; empty when the file could not be read
@@ -43,6 +58,15 @@ private:
 // On failure `motivo` (when given) says why, in words for the user.
 bool EscribirPerfil(const QString &archivo, const QString &seccion, const QString &clave,
                     const QString &valor, QString *motivo = nullptr);
+
+// The blanks that reading strips from both ends of a value: space, tab, vertical tab, form feed
+// and the old end-of-file mark (0x1A).
+bool EsBlancoDePerfil(QChar c);
+
+// A text as it must be written so that every reader of the format gives it back as it is: inside
+// one more pair of double quotes when it has blanks at either end or begins and ends with the same
+// quote mark, unchanged otherwise. Writes themselves never add quotes.
+QString ValorLiteral(const QString &texto);
 
 // One write of a batch.
 struct EscrituraPerfil

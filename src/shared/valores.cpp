@@ -8,6 +8,10 @@ namespace Valores {
 
 namespace {
 
+// A colour is three bytes; anything else (-1, a system colour &H80000008) is no colour at all, or
+// a text colour could come out the same as its background.
+constexpr quint32 kColorMaximo = 0x00FFFFFFu;
+
 std::optional<qint64> EnteroDecimal(QStringView texto)
 {
     if (texto.isEmpty() || texto.size() > 20)
@@ -54,12 +58,12 @@ std::optional<quint32> ColorBgr(QStringView texto)
         const quint32 valor = digitos.toUInt(&ok, 16);
         if (!ok || digitos.front() == u'+' || digitos.front() == u'-')
             return std::nullopt;
-        return valor & 0x00FFFFFFu;
+        return valor <= kColorMaximo ? std::optional<quint32>(valor) : std::nullopt;
     }
     const auto valor = Entero32(texto);
-    if (!valor)
+    if (!valor || *valor < 0 || static_cast<quint32>(*valor) > kColorMaximo)
         return std::nullopt;
-    return static_cast<quint32>(*valor) & 0x00FFFFFFu;
+    return static_cast<quint32>(*valor);
 }
 
 QString TextoColor(quint32 bgr)

@@ -14,7 +14,7 @@ std::optional<qint32> Entero32(QStringView texto);
 std::optional<qint16> Entero16(QStringView texto);
 
 // A colour 0x00BBGGRR, written as a signed 32-bit decimal or as "&H" + up to eight hexadecimal
-// digits, with or without a trailing "&".
+// digits, with or without a trailing "&"; a value outside 0 to &HFFFFFF is no colour.
 std::optional<quint32> ColorBgr(QStringView texto);
 // The decimal text that the program writes for a colour.
 QString TextoColor(quint32 bgr);

@@ -103,16 +103,20 @@ void BotonImagen::paintEvent(QPaintEvent *)
     }
 }
 
+bool PulsarConIntro(QAbstractButton *boton, QKeyEvent *evento)
+{
+    if (evento->key() != Qt::Key_Return && evento->key() != Qt::Key_Enter)
+        return false;
+    if (boton->isEnabled())
+        boton->click();
+    evento->accept();
+    return true;
+}
+
 void BotonImagen::keyPressEvent(QKeyEvent *evento)
 {
-    // Space is the button's own key; Enter does the same, as on the other controls.
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-        if (isEnabled())
-            click();
-        evento->accept();
-        return;
-    }
-    QAbstractButton::keyPressEvent(evento);
+    if (!PulsarConIntro(this, evento))
+        QAbstractButton::keyPressEvent(evento);
 }
 
 CasillaImagen::CasillaImagen(const QString &svgMarcado, const QString &svgVacio, QSize tamano, QWidget *padre)

@@ -5,6 +5,9 @@
 
 class QSvgRenderer;
 
+// Enter and Return press a button as Space does. True when the key was one of them (taken).
+bool PulsarConIntro(QAbstractButton *boton, QKeyEvent *evento);
+
 // A button that is a picture: drawn from SVG, crisp at any scale, or a pixmap the program loaded.
 // It takes the focus with Tab and is pressed with the mouse, Space or Enter; a disabled button is
 // drawn faded, and an empty one shows a dashed frame where its picture would go. A small mark in

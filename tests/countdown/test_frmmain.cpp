@@ -35,6 +35,12 @@ private slots:
         QCOMPARE(w.Etiqueta()->font().pointSizeF(), 24.0);
         QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nSVisible=No\r\n"));
         QVERIFY(f.plataforma.llamadas.isEmpty());
+        // No date shows zero with the separator of any other count; a bad colour is no colour.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        f.carpeta.EscribirIni("[Fuente]\r\nNombre=DejaVu Sans\r\nColor=-1\r\n");
+        w.AplicarOpciones();
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00,000"));
+        QCOMPARE(w.Etiqueta()->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
     void cuenta_data()

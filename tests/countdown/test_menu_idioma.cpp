@@ -106,11 +106,14 @@ private slots:
     void archivoConSoloLaClaveCero()
     {
         FixturePrincipal f;
-        f.carpeta.Escribir("Prueba.dxl", "[Menu]\r\n0=Configurar opciones\r\n");
+        // A text of 250 characters: Dexo uses its first 199.
+        f.carpeta.Escribir("Prueba.dxl",
+                           "[Menu]\r\n0=Configurar opciones\r\n10=\"" + QByteArray(250, 'x') + "\"\r\n");
         f.carpeta.EscribirIni("[Opciones]\r\nIdioma=Prueba\r\n");
         FrmMain &w = f.Iniciar();
         const QStringList esperados = {
-            "Configurar opciones...", "?", "?", "?", "?...", "?...", "?...", "?...", "?...", "?...", "?..."};
+            "Configurar opciones...",  "?", "?", "?", "?...", "?...", "?...", "?...", "?...", "?...",
+            QString(199, u'x') + "..."};
         QCOMPARE(Textos(w), esperados);
         QCOMPARE(Marcas(w), QStringLiteral("00000"));
         QCOMPARE(w.Menu()->mnuIdiomaSel->text(), QStringLiteral(".: Prueba :."));

@@ -373,16 +373,18 @@ private slots:
     void valoresEnterosYTextosLargos()
     {
         FixtureOpciones f;
-        const QByteArray largo(250, 'x');
+        const QByteArray largo = QByteArray(199, 'x') + "<b>y</b>";
         const QByteArray frances = "Police de caract\xe8res, taille et couleur du compte \xe0 rebours :";
         f.carpeta.Escribir(QStringLiteral("Français.dxl"),
-                           Dxl("T0=Options\r\nT4=" + frances + "\r\nT12=" + largo +
+                           Dxl("T0=Options\r\nTip1=<b>Enregistrer</b>\r\nT4=" + frances + "\r\nT12=" + largo +
                                "\r\nT6=Ouvrir au d\xe9marrage de "
                                "Windows avec la session :\r\n"));
         f.carpeta.EscribirIni("[Opciones]\r\nIdioma=Fran\xe7"
                               "ais\r\n");
         FrmOpc &d = f.Abrir();
-        QCOMPARE(d.LblTitulo(12)->text().size(), 250);
+        // Dexo uses the first 199 characters of a language text; a tip is never rich text.
+        QCOMPARE(d.LblTitulo(12)->text(), QString::fromLatin1(largo.left(199)));
+        QVERIFY(d.findChild<QWidget *>("CmdGuardar")->toolTip().contains("&lt;b&gt;Enregistrer&lt;/b&gt;"));
         // Long captions wrap inside their box instead of running out of it.
         for (int i : {4, 6}) {
             QLabel *etiqueta = d.LblTitulo(i);

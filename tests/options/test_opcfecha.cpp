@@ -51,6 +51,28 @@ class TestOpcFecha : public QObject
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
+    void indicacionSoloSinFecha_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("conFecha");
+        QTest::newRow("sin fecha") << QByteArray() << false;
+        QTest::newRow("con fecha") << QByteArray("[Datos]\r\nFecha=24/12/2026\r\n") << true;
+    }
+    void indicacionSoloSinFecha()
+    {
+        // The language's prompt only while no date is stored; a stored date is shown instead.
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, conFecha);
+        FixtureOpciones f;
+        f.carpeta.Escribir(QStringLiteral("Español.dxl"), "[Opciones]\r\nT0=Opciones\r\nFC=Elija el d\xed"
+                                                          "a\r\n");
+        f.carpeta.EscribirIni(ini);
+        FrmOpc &d = f.Abrir();
+        QCOMPARE(d.FraFecha()->LblDexo->text(),
+                 conFecha ? QLocale().toString(QDate(2026, 12, 24), QLocale::LongFormat)
+                          : QStringLiteral("Elija el día"));
+    }
+
     void listasYRejilla()
     {
         FixtureOpciones f;

@@ -7,6 +7,7 @@
 #include "perfil.h"
 #include "selectorfecha.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -170,6 +171,98 @@ private slots:
         Elegir(d.FraFecha()->CmbMes, QStringLiteral("Enero")); // no day clicked after it
         d.CmdGuardar_Click();
         QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Datos", "Fecha", "?"), QStringLiteral("25/12/2026"));
+    }
+
+    void cerrarSinGuardarDejaLoGuardado()
+    {
+        // Every choice made and then closed without saving: the program goes on as the file says.
+        FixtureOpciones f;
+        f.carpeta.Escribir(QStringLiteral("English.dxl"), "[Opciones]\r\nT0=Options\r\n");
+        const QByteArray contenido =
+            "[Opciones]\r\nIdioma=Espa\xf1ol\r\n[Datos]\r\nFecha=24/12/2026\r\nAviso=1\r\n"
+            "Sonido=/a.wav\r\nArchivo=/b.txt\r\nIcono=03\r\n";
+        f.carpeta.EscribirIni(contenido);
+        FrmOpc &d = f.Abrir();
+        d.show();
+        d.FraFecha()->OptDia[27]->click();
+        d.CmdAviso_Click();
+        d.PicAviso()->ImgAviso_Click(0);
+        d.PicAviso()->ImgIcono_Click(7);
+        f.plataforma.archivos << "/otro.wav"
+                              << "/otro.txt";
+        d.PicAviso()->ImgSelec_Click(1);
+        d.PicAviso()->ImgSelec_Click(2);
+        d.CmdAvisoOk_Click();
+        d.ImgIdioma_Click(2);
+        QCOMPARE(f.gral.NombreIdioma, QStringLiteral("English"));
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(QStringList({f.gral.NombreIdioma, f.gral.FechaEvento, QString::number(f.gral.TipoAviso),
+                              f.gral.ArchivoSonido, f.gral.ArchivoAbrir, f.gral.IconoAviso}),
+                 QStringList({QString::fromUtf8("Español"), "24/12/2026", "1", "/a.wav", "/b.txt", "03"}));
+        // Opened again, the stored date; saved, the stored date too.
+        FrmOpc &otra = f.Abrir();
+        QVERIFY(otra.FraFecha()->OptDia[23]->isChecked());
+        otra.CmdGuardar_Click();
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Datos", "Fecha", "?"), QStringLiteral("24/12/2026"));
+    }
+
+    void textosComoSeEscribieron_data()
+    {
+        QTest::addColumn<QString>("pegado");
+        QTest::addColumn<QString>("guardado");
+        QTest::newRow("blancos") << "  Boda  "
+                                 << "  Boda  ";
+        QTest::newRow("comillas") << "\"Boda\""
+                                  << "\"Boda\"";
+        QTest::newRow("apóstrofos") << "'Boda'"
+                                    << "'Boda'";
+        QTest::newRow("otras escrituras")
+            << QString::fromUtf8("Свадьба Γάμος 婚礼 🎉") << QString::fromUtf8("Свадьба Γάμος 婚礼 🎉");
+        QTest::newRow("salto pegado") << "Boda\r\nen\nOporto"
+                                      << "Boda en Oporto";
+    }
+    void textosComoSeEscribieron()
+    {
+        // Pasted, saved through the dialog, and back from the file and in the dialog unchanged.
+        QFETCH(QString, pegado);
+        QFETCH(QString, guardado);
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        QGuiApplication::clipboard()->setText(pegado);
+        d.PicAviso()->TxtEvento->selectAll();
+        d.PicAviso()->TxtEvento->paste();
+        QCOMPARE(d.PicAviso()->TxtEvento->text(), guardado);
+        f.plataforma.archivos << QStringLiteral("/ruta con blanco ");
+        d.PicAviso()->ImgSelec_Click(1);
+        d.CmdGuardar_Click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Datos", "Evento", "?"), guardado);
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Datos", "Sonido", "?"), QStringLiteral("/ruta con blanco "));
+        QCOMPARE(f.Abrir().PicAviso()->TxtEvento->text(), guardado);
+    }
+
+    void guardadoRechazadoNombraElCampo()
+    {
+        FixtureOpciones f;
+        FrmOpc &d = f.Abrir();
+        f.plataforma.archivos << QStringLiteral("/tmp/a\nb.wav"); // a file name may hold one
+        d.PicAviso()->ImgSelec_Click(1);
+        d.CmdGuardar_Click();
+        const QStringList avisos = f.plataforma.Llamadas("aviso");
+        QCOMPARE(avisos.size(), 1);
+        QVERIFY2(avisos.front().contains(QStringLiteral("[Datos] Sonido")), qPrintable(avisos.front()));
+    }
+
+    void idiomaSinArchivoSeConserva()
+    {
+        FixtureOpciones f;
+        f.carpeta.EscribirIni("[Opciones]\r\nIdioma=Klingon\r\n");
+        FrmOpc &d = f.Abrir();
+        QCOMPARE(d.LblTitulo(15)->text(), QStringLiteral("Klingon"));
+        QCOMPARE(d.LblTitulo(0)->text(), QStringLiteral(".: OPCIONES :."));
+        d.CmdGuardar_Click();
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Opciones", "Idioma", "?"), QStringLiteral("Klingon"));
     }
 
     void inicioSinPermiso()

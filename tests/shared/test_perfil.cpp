@@ -221,6 +221,50 @@ private slots:
         QCOMPARE(PerfilLeido(Ini()).Leer(seccion, clave, QStringLiteral("DEF")), esperado);
     }
 
+    void lecturaCortada_data()
+    {
+        QTest::addColumn<QByteArray>("contenido");
+        QTest::addColumn<QString>("esperado");
+        const QByteArray x300(300, 'x');
+        QTest::newRow("Windows-1252") << "[s]\r\nk=" + x300 + "\r\n" << QString(199, u'x');
+        QTest::newRow("entre comillas") << "[s]\r\nk=\"" + x300 + "\" \r\n" << QString(199, u'x');
+        QTest::newRow("corto") << QByteArray("[s]\r\nk= 'abc' \r\n") << QStringLiteral("abc");
+        QTest::newRow("UTF-8") << "\xef\xbb\xbf[s]\nk=" + QString(300, u'Ж').toUtf8() << QString(199, u'Ж');
+        QTest::newRow("UTF-16LE") << QByteArray("\xff\xfe[\0s\0]\0\n\0k\0=\0", 14) +
+                                         QByteArray(600, '\x16').replace("\x16\x16", "\x16\x04")
+                                  << QString(199, u'Ж');
+        // Never half of a character outside the basic plane: 199 units would end in one.
+        QString emojis = QStringLiteral("ab");
+        for (int i = 0; i < 150; ++i)
+            emojis += QString::fromUtf8("😀");
+        QTest::newRow("par sustituto") << "\xef\xbb\xbf[s]\nk=" + emojis.toUtf8() << emojis.left(198);
+    }
+    void lecturaCortada()
+    {
+        QFETCH(QByteArray, contenido);
+        QFETCH(QString, esperado);
+        carpeta_.EscribirIni(contenido);
+        const auto valores = PerfilLeido(Ini()).LeerVarias({{"s", "k"}, {"S", "falta"}, {"otra", "k"}}, 199);
+        QCOMPARE(valores.size(), size_t(3));
+        QCOMPARE(valores[0], std::optional<QString>(esperado));
+        QCOMPARE(valores[1], std::nullopt);
+        QCOMPARE(valores[2], std::nullopt);
+    }
+
+    void valorLiteralVuelveComoEra()
+    {
+        // Every reader strips blanks and one pair of quotes: a literal value comes back as it was.
+        for (const char *texto : {" a ", "\"a\"", "'a'", "\"", "\"\"", "a\"", "\t",
+                                  "\x1a"
+                                  "a",
+                                  "a b", ""}) {
+            QVERIFY(EscribirPerfil(Ini(), "s", "k", ValorLiteral(QString::fromUtf8(texto))));
+            QCOMPARE(LeerPerfil(Ini(), "s", "k", "?"), QString::fromUtf8(texto));
+        }
+        QCOMPARE(ValorLiteral("a b"), QStringLiteral("a b"));
+        QCOMPARE(carpeta_.LeerIni(), QByteArray("[s]\r\nk=\r\n"));
+    }
+
     void instantaneaDeUnaLectura()
     {
         carpeta_.EscribirIni("[Opciones]\r\nTransp=7\r\n[Datos]\r\nFecha=01/02/2030\r\n");
@@ -439,7 +483,8 @@ private slots:
         QString motivo;
         const QList<EscrituraPerfil> lote = {{"s", "k", "2"}, {"t", "j", "3"}, {"s", "x", "a\nb"}};
         QVERIFY(!EscribirPerfilLote(Ini(), lote, &motivo));
-        QCOMPARE(motivo, QString::fromUtf8("El valor contiene un salto de línea."));
+        QCOMPARE(motivo,
+                 QString::fromUtf8("El valor de [s] x contiene un salto de línea.")); // names the field
         QCOMPARE(carpeta_.LeerIni(), antes);
 
         QFile::remove(Ini());

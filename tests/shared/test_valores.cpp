@@ -38,7 +38,11 @@ private slots:
         QCOMPARE(ColorBgr(u"&hff&"), std::optional<quint32>(0xFF));
         QCOMPARE(ColorBgr(u"&H00C00000"), std::optional<quint32>(0xC00000));
         QCOMPARE(ColorBgr(u"255"), std::optional<quint32>(0xFF));
-        QCOMPARE(ColorBgr(u"-16777216"), std::optional<quint32>(0)); // high byte dropped
+        // Outside 0 to &HFFFFFF is no colour: -1 would otherwise draw white on white.
+        QCOMPARE(ColorBgr(u"-16777216"), std::nullopt);
+        QCOMPARE(ColorBgr(u"-1"), std::nullopt);
+        QCOMPARE(ColorBgr(u"16777216"), std::nullopt);
+        QCOMPARE(ColorBgr(u"&H80000008"), std::nullopt);
         QCOMPARE(ColorBgr(u"&HZZ"), std::nullopt);
         QCOMPARE(ColorBgr(u"&H"), std::nullopt);
         QCOMPARE(ColorBgr(u"&H123456789"), std::nullopt);
