@@ -106,15 +106,24 @@ private slots:
     void archivoConSoloLaClaveCero()
     {
         FixturePrincipal f;
-        // A text of 250 characters: Dexo uses its first 199.
+        // A text of 250 characters: Dexo uses its first 199 (whole in the tooltip of the cut item).
         f.carpeta.Escribir("Prueba.dxl",
                            "[Menu]\r\n0=Configurar opciones\r\n10=\"" + QByteArray(250, 'x') + "\"\r\n");
         f.carpeta.EscribirIni("[Opciones]\r\nIdioma=Prueba\r\n");
         FrmMain &w = f.Iniciar();
-        const QStringList esperados = {
-            "Configurar opciones...",  "?", "?", "?", "?...", "?...", "?...", "?...", "?...", "?...",
-            QString(199, u'x') + "..."};
+        const QStringList esperados = {"Configurar opciones...",
+                                       "?",
+                                       "?",
+                                       "?",
+                                       "?...",
+                                       "?...",
+                                       "?...",
+                                       "?...",
+                                       "?...",
+                                       "?...",
+                                       QString(19, u'x') + QChar(0x2026) + QString(17, u'x') + "..."};
         QCOMPARE(Textos(w), esperados);
+        QCOMPARE(w.Menu()->mnuInfo->toolTip(), QString(199, u'x') + "...");
         QCOMPARE(Marcas(w), QStringLiteral("00000"));
         QCOMPARE(w.Menu()->mnuIdiomaSel->text(), QStringLiteral(".: Prueba :."));
         QCOMPARE(IdiomaGuardado(f), QStringLiteral("Prueba"));
