@@ -254,9 +254,8 @@ void FrmMain::ActualizarDias()
         repaint();
     const std::optional<QDate> fecha = gral_.FechaElegida();
     LblDias_->setText(TextoCuenta(fecha, fechaHoy_));
-    const qint64 dias = fecha && *fecha >= fechaHoy_ ? fechaHoy_.daysTo(*fecha) : 0;
-    // A screen reader reads the count in words, not as a row of digits and a separator.
-    LblDias_->setAccessibleDescription(dias == 1 ? tr("1 día") : tr("%1 días").arg(dias));
+    diasMostrados_ = fecha && *fecha >= fechaHoy_ ? fechaHoy_.daysTo(*fecha) : 0;
+    DescribirCuenta();
 
     DisponerVentana();
 
@@ -301,10 +300,19 @@ void FrmMain::TmrGetDay_Timer()
     ActualizarDias();
 }
 
+// A screen reader reads the count in words, not as a row of digits and a separator.
+void FrmMain::DescribirCuenta()
+{
+    LblDias_->setAccessibleDescription(diasMostrados_ == 1 ? tr("1 día") : tr("%1 días").arg(diasMostrados_));
+}
+
 bool FrmMain::event(QEvent *evento)
 {
     if (evento->type() == QEvent::WindowActivate && gral_.Recargar)
         AplicarOpciones();
+    // The words follow a change of language at once, not at the next count.
+    if (evento->type() == QEvent::LanguageChange)
+        DescribirCuenta();
     return QWidget::event(evento);
 }
 

@@ -99,6 +99,7 @@ private:
     void AplicarFuente(const AjustesLeidos &ajustes);
     void AplicarFecha();
     void DisponerVentana();
+    void DescribirCuenta();
     void EjecutarAviso();
     void TmrDespedida_Timer();
     void MostrarOpciones();
@@ -117,6 +118,7 @@ private:
     QPointer<FrmInfo> frmInfo_;
 
     QDate fechaHoy_;
+    qint64 diasMostrados_ = 0;
     Disposicion disposicion_;
     ArrastreVentana arrastre_{this};
     // Where the settings put the window, and whether the user has dragged it since.

@@ -1,5 +1,5 @@
 dexo_prueba(test_conteo ENLACES dexo_countdown FUENTES countdown/test_conteo.cpp)
-dexo_prueba(test_frmmain ENLACES dexo_countdown dexo_recursos
+dexo_prueba(test_frmmain ENLACES dexo_countdown dexo_recursos dexo_traducciones
             FUENTES countdown/test_frmmain.cpp countdown/fixture_principal.h)
 dexo_prueba(test_menu ENLACES dexo_countdown dexo_recursos
             FUENTES countdown/test_menu.cpp countdown/fixture_principal.h)

@@ -341,6 +341,13 @@ private slots:
             f.carpeta.EscribirIni(QByteArray("[Datos]\r\nFecha=") + fecha + "\r\n");
             QCOMPARE(f.Iniciar().Etiqueta()->accessibleDescription(), descripcion);
         }
+        // A language chosen in the menu gives its words at once.
+        FixturePrincipal f;
+        f.PonerIdioma(QStringLiteral("English"));
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=19/12/2026\r\n");
+        FrmMain &w = f.Iniciar();
+        w.Menu()->mnuIdioma[2]->trigger();
+        QTRY_COMPARE(w.Etiqueta()->accessibleDescription(), QStringLiteral("12 days"));
     }
 };
 
