@@ -31,20 +31,6 @@ const QColor kAzulOscuro(0x23, 0x32, 0x4A);
 // The orange of the band's edge marks the focus, as on the save button.
 const QColor kNaranja(0xF2, 0x68, 0x2E);
 
-// A text box whose focus shows plainly.
-class CajaTexto : public QLineEdit
-{
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void paintEvent(QPaintEvent *evento) override
-    {
-        QLineEdit::paintEvent(evento);
-        DibujarFoco(this, kNaranja);
-    }
-};
-
 // A reference text: cut with "..." on screen when it is wider than the box below it.
 class EtiquetaTitulo : public QLabel
 {
@@ -263,7 +249,7 @@ QWidget *FrmMain::ConstruirPagina(int pagina)
         LblTitulo[s] = new EtiquetaTitulo(panel);
         LblTitulo[s]->setObjectName(QStringLiteral("LblTitulo%1").arg(s));
         LblTitulo[s]->setFixedWidth(kAnchoCaja);
-        TxTIdioma[s] = new CajaTexto(panel);
+        TxTIdioma[s] = new ConFoco<QLineEdit>(kNaranja, panel);
         TxTIdioma[s]->setObjectName(QStringLiteral("TxTIdioma%1").arg(s));
         TxTIdioma[s]->setFixedWidth(kAnchoCaja);
         TxTIdioma[s]->setMinimumHeight(26);

@@ -52,20 +52,6 @@ protected:
     }
 };
 
-// A drop-down list with the dialog's focus ring.
-class ListaDesplegable : public QComboBox
-{
-public:
-    using QComboBox::QComboBox;
-
-protected:
-    void paintEvent(QPaintEvent *evento) override
-    {
-        QComboBox::paintEvent(evento);
-        DibujarFoco(this, kColorFoco);
-    }
-};
-
 QFont FuentePequena(bool negrita)
 {
     QFont fuente(QStringLiteral("MS Sans Serif"));
@@ -115,14 +101,14 @@ SelectorFecha::SelectorFecha(QDate hoy, QWidget *padre) : QFrame(padre), hoy_(ho
     setPalette(colores);
     setFrameShape(QFrame::StyledPanel);
 
-    CmbAnno = new ListaDesplegable(this);
+    CmbAnno = new ConFoco<QComboBox>(kColorFoco, this);
     CmbAnno->setObjectName(QStringLiteral("CmbAnno"));
     CmbAnno->setAccessibleName(tr("Año"));
     CmbAnno->setGeometry(RectTwips(120, 120, 1200, 330));
     for (int anno = hoy.year(); anno <= hoy.year() + kAnnos - 1; ++anno)
         CmbAnno->addItem(QString::number(anno));
 
-    CmbMes = new ListaDesplegable(this);
+    CmbMes = new ConFoco<QComboBox>(kColorFoco, this);
     CmbMes->setObjectName(QStringLiteral("CmbMes"));
     CmbMes->setAccessibleName(tr("Mes"));
     CmbMes->setGeometry(RectTwips(1380, 120, 1500, 330));
