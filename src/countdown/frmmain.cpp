@@ -100,8 +100,11 @@ FrmMain::FrmMain(ModGral &gral)
     QPalette texto = LblDias_->palette();
     texto.setColor(QPalette::WindowText, Qt::black);
     LblDias_->setPalette(texto);
-    // The count takes the focus, so that a keyboard user can open the menu from it.
+    // The count takes the focus, so that a keyboard user can open the menu from it. A label with
+    // the focus hands the mouse to its text control, which would swallow the moves of a drag: the
+    // count has no text to select or link to follow.
     LblDias_->setFocusPolicy(Qt::StrongFocus);
+    LblDias_->setTextInteractionFlags(Qt::NoTextInteraction);
 
     ImgMenu_->setObjectName(QStringLiteral("ImgMenu"));
     ImgMenu_->setToolTip(QStringLiteral("Mostrar opciones..."));

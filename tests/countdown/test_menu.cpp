@@ -383,6 +383,31 @@ private slots:
         QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?"), QStringLiteral("?"));
     }
 
+    // Pressed and moved on the widget under the pointer, as the system delivers a real drag: the
+    // moves go to the widget that took the press, which on the number also takes the focus.
+    void arrastrarDesdeElWidgetPulsado_data()
+    {
+        QTest::addColumn<bool>("numero");
+        QTest::newRow("el número") << true;
+        QTest::newRow("el fondo") << false;
+    }
+    void arrastrarDesdeElWidgetPulsado()
+    {
+        QFETCH(bool, numero);
+        FixturePrincipal f;
+        FrmMain &w = f.Iniciar();
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget *pulsado = numero ? static_cast<QWidget *>(w.Etiqueta()) : &w;
+        const QPoint desde = numero ? QPoint(5, 5) : QPoint(5, 0);
+        const QPoint inicio = w.pos();
+        QTest::mousePress(pulsado, Qt::LeftButton, {}, desde);
+        QTest::mouseMove(pulsado, desde + QPoint(40, 30));
+        QTest::mouseRelease(pulsado, Qt::LeftButton, {}, desde + QPoint(40, 30));
+        QCOMPARE(w.pos(), inicio + QPoint(40, 30));
+    }
+
     // How the user asks for the menu on the count; where it opens (null: it does not open from the
     // window, the picture opens it on its own press).
     void menuDesdeLaCuenta_data()
