@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -210,8 +211,7 @@ void FrmMain::AplicarOpciones()
     for (const QScreen *pantalla : QGuiApplication::screens())
         pantallas.append(pantalla->availableGeometry());
     move(PosicionVisible(QRect(pos(), size()), pantallas));
-    lugarAplicado_ = pos();
-    arrastrada_ = false;
+    arrastradaPorElUsuario_ = false;
 }
 
 void FrmMain::AplicarFecha()
@@ -420,7 +420,7 @@ void FrmMain::mousePressEvent(QMouseEvent *evento)
         evento->ignore();
         return;
     }
-    arrastrada_ = true;
+    lugarAlPulsar_ = pos();
     arrastre_.Pulsar(evento);
 }
 
@@ -461,6 +461,18 @@ void FrmMain::mouseMoveEvent(QMouseEvent *evento)
 void FrmMain::mouseReleaseEvent(QMouseEvent *evento)
 {
     arrastre_.Soltar(evento);
+    // After the window manager's own move the release goes to it, not here: the next press
+    // starts afresh instead.
+    if (evento->buttons() == Qt::NoButton)
+        lugarAlPulsar_.reset();
+}
+
+void FrmMain::moveEvent(QMoveEvent *evento)
+{
+    QWidget::moveEvent(evento);
+    // A click is no drag: only a window that has really moved since the press was dragged.
+    if (lugarAlPulsar_ && pos() != *lugarAlPulsar_)
+        arrastradaPorElUsuario_ = true;
 }
 
 void FrmMain::Terminar()
@@ -483,14 +495,9 @@ void FrmMain::closeEvent(QCloseEvent *evento)
     TmrGetDay_->stop();
     // Closing may come from a signal or the end of the session: no message box may hold it up.
     gral_.SilenciarAvisosDeEscritura();
-    // Only a place that is known is written: where the settings put the window, or where the
-    // user dragged it. A compositor that placed the window by itself (Wayland, some X11 window
-    // managers) must not overwrite the place the user chose, and a native Wayland client is
-    // never told its place at all.
-    if (gral_.plataforma.ConocePosicionVentanas()) {
-        const QPoint lugar = arrastrada_ ? pos() : lugarAplicado_;
-        gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(lugar.x())), this);
-        gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(lugar.y())), this);
+    if (LugarConocido()) {
+        gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(x())), this);
+        gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(y())), this);
     }
     // Every window goes at once; only the goodbye sound may stay a moment.
     hide();
@@ -510,6 +517,22 @@ void FrmMain::closeEvent(QCloseEvent *evento)
         return;
     }
     emit programaTerminado();
+}
+
+bool FrmMain::LugarConocido() const
+{
+    // Only a place that is known is written: an X server and Windows tell every move, by the user
+    // or the window manager; under Xwayland the compositor places the window without telling it,
+    // so only a place the user dragged to is sure; a native Wayland client is never told at all.
+    switch (gral_.plataforma.LugarDeVentanas()) {
+    case Plataforma::LugarVentanas::Conocido:
+        return true;
+    case Plataforma::LugarVentanas::SoloArrastre:
+        return arrastradaPorElUsuario_;
+    case Plataforma::LugarVentanas::Desconocido:
+        break;
+    }
+    return false;
 }
 
 void FrmMain::TmrDespedida_Timer()

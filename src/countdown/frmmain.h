@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 #include <array>
 
 struct AjustesLeidos;
@@ -87,6 +89,7 @@ protected:
     void keyPressEvent(QKeyEvent *evento) override;
     void mouseMoveEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;
+    void moveEvent(QMoveEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
 
 private:
@@ -106,6 +109,8 @@ private:
     void AbrirMenu(QPoint donde);
     void CerrarMensaje();
     bool EsElDiaElegido() const;
+    // Whether the window's place is what the user chose, and so worth writing at close.
+    bool LugarConocido() const;
 
     ModGral &gral_;
     QLabel *LblDias_;
@@ -121,9 +126,10 @@ private:
     qint64 diasMostrados_ = 0;
     Disposicion disposicion_;
     ArrastreVentana arrastre_{this};
-    // Where the settings put the window, and whether the user has dragged it since.
-    QPoint lugarAplicado_;
-    bool arrastrada_ = false;
+    // Where the window was when the left button went down on it, while the button may still be
+    // down; and whether the window has moved under the user's hand since the settings placed it.
+    std::optional<QPoint> lugarAlPulsar_;
+    bool arrastradaPorElUsuario_ = false;
     bool cerrado_ = false;
     bool esperarDespedida_ = true;
     // The menu's own Spanish texts, kept for the case where even Español.dxl has no texts.

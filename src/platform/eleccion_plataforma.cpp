@@ -27,21 +27,30 @@ void QuitarVariablePlataforma()
 
 } // namespace
 
+EntornoGrafico LeerEntornoGrafico()
+{
+    return {qgetenv("XDG_SESSION_TYPE"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"),
+            qgetenv(kVariablePlataforma)};
+}
+
+bool EsSesionWayland(const EntornoGrafico &entorno)
+{
+    return !entorno.waylandDisplay.isEmpty() ||
+           entorno.tipoSesion.trimmed().compare("wayland", Qt::CaseInsensitive) == 0;
+}
+
 QByteArray ElegirPlataforma(const EntornoGrafico &entorno, const QByteArrayList &argumentos)
 {
     if (!entorno.plataformaQt.trimmed().isEmpty() || PlataformaEnArgumentos(argumentos))
         return {};
-    const bool sesionWayland = !entorno.waylandDisplay.isEmpty() ||
-                               entorno.tipoSesion.trimmed().compare("wayland", Qt::CaseInsensitive) == 0;
-    if (!sesionWayland || entorno.display.trimmed().isEmpty())
+    if (!EsSesionWayland(entorno) || entorno.display.trimmed().isEmpty())
         return {};
     return QByteArrayLiteral("xcb");
 }
 
 void UsarPlataformaElegida(int argc, const char *const *argv)
 {
-    const EntornoGrafico entorno{qgetenv("XDG_SESSION_TYPE"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"),
-                                 qgetenv(kVariablePlataforma)};
+    const EntornoGrafico entorno = LeerEntornoGrafico();
     QByteArrayList argumentos;
     for (int i = 1; i < argc; ++i)
         argumentos.append(argv[i]);

@@ -12,6 +12,11 @@ struct EntornoGrafico
     QByteArray plataformaQt;   // QT_QPA_PLATFORM
 };
 
+// The environment of this process.
+EntornoGrafico LeerEntornoGrafico();
+// A Wayland session, whatever platform this process runs on.
+bool EsSesionWayland(const EntornoGrafico &entorno);
+
 // The Qt platform Dexo asks for, or empty to leave Qt's own choice. In a Wayland session with an
 // X server at hand it is X11: only there can a window be placed, kept on top and told where it is.
 // A platform the user chose (QT_QPA_PLATFORM, "-platform X" on the command line) always wins.

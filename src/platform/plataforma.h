@@ -60,9 +60,13 @@ public:
     // A notice with the information icon.
     virtual void Informar(QWidget *padre, const QString &titulo, const QString &texto) = 0;
 
-    // Whether the windowing system tells the program where its windows are. A native Wayland
-    // client is never told: the compositor places its windows and keeps their place to itself.
-    virtual bool ConocePosicionVentanas() const = 0;
+    // How far the windowing system tells the program where its windows are.
+    enum class LugarVentanas {
+        Conocido,     // an X server, Windows: after any move, by the user or the window manager
+        SoloArrastre, // Xwayland: a place the user dragged to; the compositor places windows unseen
+        Desconocido,  // native Wayland: the compositor keeps every place to itself
+    };
+    virtual LugarVentanas LugarDeVentanas() const = 0;
 
     // Calls alTerminar once when the user's session ends or the process is asked to stop
     // (SIGTERM, SIGINT, SIGHUP), so that the program can close the way the user would.

@@ -1,6 +1,7 @@
 #include "plataforma_qt.h"
 
 #include "dlgfuentecolor.h"
+#include "eleccion_plataforma.h"
 #include "inicio_sistema.h"
 #include "senales.h"
 
@@ -176,10 +177,17 @@ Plataforma::RespuestaGuardar PlataformaQt::PreguntarGuardar(QWidget *padre, cons
     return RespuestaGuardar::Volver;
 }
 
-bool PlataformaQt::ConocePosicionVentanas() const
+Plataforma::LugarVentanas PlataformaQt::LugarDeVentanas() const
 {
+    const QString nombre = QGuiApplication::platformName();
     // "wayland", "wayland-egl", "wayland-xcomposite-glx", ...
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (nombre.startsWith(QLatin1String("wayland")))
+        return LugarVentanas::Desconocido;
+    // An X client in a Wayland session talks to Xwayland, which learns where the compositor put
+    // a window only from the drags it sees.
+    if (nombre == QLatin1String("xcb") && EsSesionWayland(LeerEntornoGrafico()))
+        return LugarVentanas::SoloArrastre;
+    return LugarVentanas::Conocido;
 }
 
 void PlataformaQt::VigilarTerminacion(std::function<void()> alTerminar)

@@ -35,7 +35,7 @@ public:
     void AvisarError(QWidget *padre, const QString &titulo, const QString &texto) override;
     RespuestaGuardar PreguntarGuardar(QWidget *padre, const QString &titulo, const QString &texto) override;
     void Informar(QWidget *padre, const QString &titulo, const QString &texto) override;
-    bool ConocePosicionVentanas() const override;
+    LugarVentanas LugarDeVentanas() const override;
     void VigilarTerminacion(std::function<void()> alTerminar) override;
 
 private:

@@ -203,43 +203,56 @@ private slots:
         QCOMPARE(terminado.size(), 1);
     }
 
-    void cierreSinPosicionConocida_data()
+    // What the close writes, by how far the windowing system tells the window's place: the user
+    // drags the number 40, 30 pixels (or only clicks it), then the window manager may move it.
+    void cierreSegunLoQueSeSabeDelLugar_data()
     {
-        QTest::addColumn<bool>("conocida");
-        QTest::addColumn<bool>("arrastrada");
+        using Lugar = Plataforma::LugarVentanas;
+        QTest::addColumn<Lugar>("lugar");
+        QTest::addColumn<QString>("gesto"); // "arrastre", "clic" or ""
+        QTest::addColumn<bool>("gestor");   // the window manager then puts it at 200, 100
         QTest::addColumn<QByteArray>("guardada");
-        QTest::addColumn<QString>("izda"); // "Sup" is half of it
-        const QByteArray guardada("Izda=4500\r\nSup=2250\r\n");
-        QTest::newRow("arrastrada") << true << true << guardada << "3000";
-        // The window manager put it elsewhere: the place the user chose stays.
-        QTest::newRow("colocada por el gestor") << true << false << guardada << "4500";
-        // A native Wayland client is never told its place, not even after a drag.
-        QTest::newRow("wayland") << false << false << guardada << "4500";
-        QTest::newRow("wayland arrastrada") << false << true << guardada << "4500";
-        QTest::newRow("wayland sin guardar") << false << true << QByteArray() << "?";
+        QTest::addColumn<QString>("esperado"); // "Izda,Sup"; empty: the file stays as it was
+        const QByteArray guardada("[Posicion]\r\nIzda=4500\r\nSup=2250\r\n");
+        QTest::newRow("X11 arrastrada") << Lugar::Conocido << "arrastre" << false << guardada << "5100,2700";
+        QTest::newRow("X11 movida por el gestor") << Lugar::Conocido << "" << true << guardada << "3000,1500";
+        QTest::newRow("Xwayland arrastrada") << Lugar::SoloArrastre << "arrastre" << false << guardada
+                                             << "5100,2700";
+        QTest::newRow("Xwayland colocada por el gestor") << Lugar::SoloArrastre << "" << true << guardada << "";
+        QTest::newRow("Xwayland, un clic y el gestor") << Lugar::SoloArrastre << "clic" << true << guardada << "";
+        QTest::newRow("Wayland arrastrada") << Lugar::Desconocido << "arrastre" << false << guardada << "";
+        QTest::newRow("Wayland sin guardar") << Lugar::Desconocido << "arrastre" << false << QByteArray() << "";
     }
-    void cierreSinPosicionConocida()
+    void cierreSegunLoQueSeSabeDelLugar()
     {
-        QFETCH(bool, conocida);
-        QFETCH(bool, arrastrada);
+        QFETCH(Plataforma::LugarVentanas, lugar);
+        QFETCH(QString, gesto);
+        QFETCH(bool, gestor);
         QFETCH(QByteArray, guardada);
-        QFETCH(QString, izda);
-        const QString sup = izda == QLatin1String("?") ? izda : QString::number(izda.toInt() / 2);
+        QFETCH(QString, esperado);
         FixturePrincipal f;
-        f.plataforma.conocePosicion = conocida;
-        f.carpeta.EscribirIni("[Posicion]\r\n" + guardada + "[Opciones]\r\nSVisible=No\r\n");
+        f.plataforma.lugarVentanas = lugar;
+        f.carpeta.EscribirIni(guardada + "[Opciones]\r\nSVisible=No\r\n");
         FrmMain &w = f.Iniciar();
-        QSignalSpy terminado(&w, &FrmMain::programaTerminado);
-        if (arrastrada)
-            QTest::mousePress(&w, Qt::LeftButton);
-        w.move(200, 100); // where the window is now, as far as it knows
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (!gesto.isEmpty()) {
+            const QPoint hasta = QPoint(5, 5) + (gesto == u"arrastre" ? QPoint(40, 30) : QPoint());
+            QTest::mousePress(w.Etiqueta(), Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseMove(w.Etiqueta(), hasta);
+            QTest::mouseRelease(w.Etiqueta(), Qt::LeftButton, {}, hasta);
+        }
+        if (gestor)
+            w.move(200, 100);
         const QByteArray antes = f.carpeta.LeerIni();
         w.Menu()->mnuCerrar->trigger();
-        QCOMPARE(terminado.size(), 1);
-        if (izda != QLatin1String("3000"))
+        if (esperado.isEmpty()) {
             QCOMPARE(f.carpeta.LeerIni(), antes);
-        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?"), izda);
-        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Sup", "?"), sup);
+            return;
+        }
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Posicion", "Izda", "?") + u',' +
+                     LeerPerfil(f.carpeta.Ini(), "Posicion", "Sup", "?"),
+                 esperado);
     }
 
     void cierreEsperaLaDespedida()

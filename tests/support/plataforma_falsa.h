@@ -95,7 +95,7 @@ public:
         Anotar(QStringLiteral("pregunta-guardar ") + texto);
         return respuestasGuardar.isEmpty() ? RespuestaGuardar::Volver : respuestasGuardar.dequeue();
     }
-    bool ConocePosicionVentanas() const override { return conocePosicion; }
+    LugarVentanas LugarDeVentanas() const override { return lugarVentanas; }
     void VigilarTerminacion(std::function<void()> alTerminar) override { terminar = std::move(alTerminar); }
 
     // Calls whose line starts with the prefix.
@@ -112,7 +112,7 @@ public:
     QStringList llamadas;
     bool sonando = false; // what SonidoEnCurso answers
     bool inicioPermitido = true;
-    bool conocePosicion = true; // false: as a native Wayland client
+    LugarVentanas lugarVentanas = LugarVentanas::Conocido;
     QQueue<QString> archivos;
     QQueue<QColor> colores;
     QQueue<QFont> fuentes;
