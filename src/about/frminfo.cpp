@@ -1,5 +1,6 @@
 #include "frminfo.h"
 
+#include "carpetas.h"
 #include "claves.h"
 #include "crearregion.h"
 #include "enpantalla.h"
@@ -45,14 +46,14 @@ QRect RectTwips(int izquierda, int arriba, int ancho, int alto)
 
 } // namespace
 
-QString ArchivoMostrarInfo(const QString &rutaAjustes)
+QString ArchivoMostrarInfo(const Carpetas &carpetas)
 {
-    return rutaAjustes + QStringLiteral("Acerca.ini");
+    return carpetas.LecturaAjustes(QStringLiteral("Acerca.ini"));
 }
 
-bool LeerMostrarInfo(const QString &rutaAjustes)
+bool LeerMostrarInfo(const Carpetas &carpetas)
 {
-    return LeerAjuste(ArchivoMostrarInfo(rutaAjustes), kMostrarInfo) == QString::fromUtf16(Ajustes::Si);
+    return LeerAjuste(ArchivoMostrarInfo(carpetas), kMostrarInfo) == QString::fromUtf16(Ajustes::Si);
 }
 
 QString FrmInfo::Consejo(int indice)
@@ -176,7 +177,7 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         paleta.setColor(papel, Qt::white);
     paleta.setColor(QPalette::WindowText, Qt::black);
     ChkInicio_->setPalette(paleta);
-    ChkInicio_->setChecked(LeerMostrarInfo(gral_.RutaAjustes)); // loading writes nothing
+    ChkInicio_->setChecked(LeerMostrarInfo(gral_.carpetas)); // loading writes nothing
     ChkInicio_->setFocus();
 
     RgnForma_ = CrearRegion(1.0f, 1.0f, 0, 0);
@@ -224,7 +225,7 @@ void FrmInfo::Resaltar(int indice)
 void FrmInfo::GuardarMostrarInfo()
 {
     const auto valor = ChkInicio_->isChecked() ? Ajustes::Si : Ajustes::No;
-    gral_.GuardarEn(ArchivoMostrarInfo(gral_.RutaAjustes), kMostrarInfo, QString::fromUtf16(valor), this);
+    gral_.GuardarEn(ArchivoMostrarInfo(gral_.carpetas), kMostrarInfo, QString::fromUtf16(valor), this);
 }
 
 void FrmInfo::paintEvent(QPaintEvent *)

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class Carpetas;
 class ImagenSvg;
 class ModGral;
 class QCheckBox;
@@ -63,5 +64,5 @@ private:
 
 // The start-up flag, kept in a small profile file of its own in the settings folder: whether the
 // about window opens at start-up. Only "Si", or no value at all, means yes.
-QString ArchivoMostrarInfo(const QString &rutaAjustes);
-bool LeerMostrarInfo(const QString &rutaAjustes);
+QString ArchivoMostrarInfo(const Carpetas &carpetas);
+bool LeerMostrarInfo(const Carpetas &carpetas);

@@ -23,7 +23,7 @@ void ModGral::IniciarRutas(const Carpetas &decididas)
     carpetas = decididas;
     RutaPrograma = carpetas.Programa();
     RutaAjustes = carpetas.Ajustes();
-    ArchivoIni = RutaAjustes + QStringLiteral("Dexo.INI");
+    ArchivoIni = carpetas.LecturaAjustes(QStringLiteral("Dexo.INI"));
 }
 
 int ModGral::AplicarTransparencia(QWidget *ventana, const qint16 &nivel) const
@@ -46,14 +46,28 @@ bool ModGral::GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWi
     return GuardarEn(ArchivoIni, ajuste, valor, padre);
 }
 
+QString ModGral::DestinoDeEscritura(const QString &archivo, QString *motivo)
+{
+    const QString destino = carpetas.EscrituraAjustes(archivo, motivo);
+    if (!destino.isEmpty() && archivo == ArchivoIni)
+        ArchivoIni = destino;
+    return destino;
+}
+
 bool ModGral::GuardarEn(const QString &ruta, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre)
 {
+    const QString seccion = QString::fromUtf16(ajuste.seccion);
+    const QString clave = QString::fromUtf16(ajuste.clave);
+    // A value already there needs no write: a read-only portable copy stays the one that is read.
+    // (No value read holds a line break, so that default never matches.)
+    if (LeerPerfil(ruta, seccion, clave, QStringLiteral("\n")) == valor)
+        return true;
     // The user's settings folder is made with the first write; a failure shows in the write's.
     carpetas.PrepararAjustes();
     QString motivo;
+    const QString destino = DestinoDeEscritura(ruta, &motivo);
     // A language name with a blank at an end must come back as it is.
-    if (EscribirPerfil(ruta, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave),
-                       ValorLiteral(valor), &motivo))
+    if (!destino.isEmpty() && EscribirPerfil(destino, seccion, clave, ValorLiteral(valor), &motivo))
         return true;
     if (avisoEscrituraDado_)
         return false;
@@ -67,7 +81,7 @@ bool ModGral::GuardarEn(const QString &ruta, const ClaveAjuste &ajuste, const QS
         QCoreApplication::translate("ModGral", "No se pudieron guardar los ajustes en\n%1\n\n%2\n\n"
                                                "Dexo seguirá funcionando con los valores actuales, pero los "
                                                "cambios se perderán al cerrarlo.")
-            .arg(QDir::toNativeSeparators(ruta), motivo);
+            .arg(QDir::toNativeSeparators(destino.isEmpty() ? ruta : destino), motivo);
     if (retenerAvisos_)
         avisoRetenido_ = texto;
     else

@@ -40,8 +40,12 @@ public:
     // reason the profile layer met; later failures stay silent and the program goes on with
     // what it holds.
     bool GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
-    // The same for a key of another profile file of the program.
+    // The same for a key of another settings file of the program, given as it is read.
     bool GuardarEn(const QString &archivo, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
+    // Where a save of the settings file read from `archivo` goes (see Carpetas::EscrituraAjustes);
+    // once the user's copy of Dexo.INI is made, ArchivoIni reads it. Empty, with the reason, when
+    // it could not be made.
+    QString DestinoDeEscritura(const QString &archivo, QString *motivo);
     void SilenciarAvisosDeEscritura() { avisoEscrituraDado_ = true; }
     // While start-up runs, a failure is kept instead of shown: a modal box must not hold back the
     // count. SoltarAvisos shows what was kept, once the window is up.
@@ -69,8 +73,8 @@ public:
 
     Carpetas carpetas;
     QString RutaPrograma;
-    QString RutaAjustes; // where Dexo.INI and Acerca.ini are
-    QString ArchivoIni;
+    QString RutaAjustes; // where Dexo.INI and Acerca.ini are written
+    QString ArchivoIni;  // Dexo.INI as it is read now (Carpetas::LecturaAjustes)
     bool Recargar = false;
     QString FechaEvento = QString::fromUtf16(Ajustes::SinFecha);
     qint16 TipoAviso = 0;

@@ -95,7 +95,7 @@ void Arrancar(FrmMain &principal, ModGral &gral)
     gral.RetenerAvisos();
     principal.Iniciar();
     principal.show();
-    const bool conInfo = LeerMostrarInfo(gral.RutaAjustes);
+    const bool conInfo = LeerMostrarInfo(gral.carpetas);
     QTimer::singleShot(0, &principal, [&principal, &gral, conInfo] {
         if (conInfo) {
             principal.mnuInfo_Click();

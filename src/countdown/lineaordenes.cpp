@@ -84,7 +84,7 @@ int ResponderLinea(const LineaOrdenes &linea, const Reloj &reloj, const QString 
     Traductor traduccion;
     if (!carpetaPrograma.isEmpty())
         traduccion.Aplicar(
-            LeerAjustes(Carpetas::Decidir(carpetaPrograma).Ajustes() + QStringLiteral("Dexo.INI")).idioma);
+            LeerAjustes(Carpetas::Decidir(carpetaPrograma).LecturaAjustes(QStringLiteral("Dexo.INI"))).idioma);
     switch (linea.orden) {
     case Orden::Version:
         Escribir(salida, QStringLiteral("Dexo " DEXO_VERSION_TEXTO "\n"));
@@ -100,7 +100,7 @@ int ResponderLinea(const LineaOrdenes &linea, const Reloj &reloj, const QString 
         }
         // The same folder and the same reading as the window; nothing is created or written.
         const Carpetas carpetas = Carpetas::Decidir(carpetaPrograma);
-        const AjustesLeidos ajustes = LeerAjustes(carpetas.Ajustes() + QStringLiteral("Dexo.INI"));
+        const AjustesLeidos ajustes = LeerAjustes(carpetas.LecturaAjustes(QStringLiteral("Dexo.INI")));
         Escribir(salida, TextoCuenta(ModGral::FechaDe(ajustes.fecha), reloj.Hoy()) + u'\n');
         return 0;
     }

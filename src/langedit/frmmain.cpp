@@ -42,7 +42,7 @@ FrmMain::FrmMain(Plataforma &plataforma, const Carpetas &carpetas, QWidget *padr
 {
     // Dexo's settings are where Dexo keeps them; the help ships with the program.
     RutaPrograma = carpetas_.Programa();
-    ArchivoIni = carpetas_.Ajustes() + QStringLiteral("Dexo.INI");
+    ArchivoIni = carpetas_.LecturaAjustes(QStringLiteral("Dexo.INI"));
     ArchivoAyuda = RutaPrograma + QStringLiteral("Ayuda.chm");
 
     // Tradel's own texts follow Dexo's current language, from the first one built.

@@ -348,7 +348,8 @@ void FrmOpc::CmdGuardar_Click()
     // dialog stays open with everything the user chose.
     QString motivo;
     gral_.carpetas.PrepararAjustes();
-    if (!EscribirPerfilLote(gral_.ArchivoIni, escrituras, &motivo)) {
+    const QString destino = gral_.DestinoDeEscritura(gral_.ArchivoIni, &motivo);
+    if (destino.isEmpty() || !EscribirPerfilLote(destino, escrituras, &motivo)) {
         gral_.plataforma.Avisar(this, QStringLiteral("Dexo"),
                                 tr("No se pudieron guardar las opciones en\n%1\n\n%2\n\n"
                                    "Las opciones siguen abiertas con sus cambios.")

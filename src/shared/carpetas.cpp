@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryFile>
 
 namespace {
@@ -37,6 +38,39 @@ bool Carpetas::PrepararAjustes() const
     if (Portatil())
         return QFileInfo(ajustes_).isDir();
     return QDir().mkpath(ajustes_);
+}
+
+QString Carpetas::LecturaAjustes(const QString &nombre) const
+{
+    const QString propio = ajustes_ + nombre;
+    if (Portatil() || QFileInfo(propio).isFile())
+        return propio;
+    const QString delPrograma = programa_ + nombre;
+    return QFileInfo(delPrograma).isFile() ? delPrograma : propio;
+}
+
+QString Carpetas::EscrituraAjustes(const QString &archivo, QString *motivo) const
+{
+    const QString nombre = QFileInfo(archivo).fileName();
+    const QString propio = ajustes_ + nombre;
+    if (Portatil() || archivo != programa_ + nombre)
+        return archivo;
+    if (QFileInfo(propio).isFile())
+        return propio; // made since it was read: the user's copy wins
+
+    // Byte for byte, replaced at once: a half-made copy would win over the program folder's.
+    QFile origen;
+    QSaveFile copia(propio);
+    OlvidarErrorDelSistema();
+    if (AbrirArchivoNormal(archivo, origen) == Apertura::Abierta && PrepararAjustes() &&
+        copia.open(QIODevice::WriteOnly)) {
+        const QByteArray contenido = origen.readAll();
+        if (copia.write(contenido) == contenido.size() && copia.commit())
+            return propio;
+    }
+    if (motivo)
+        *motivo = ErrorDelSistema();
+    return {};
 }
 
 QString Carpetas::RutaIdioma(const QString &nombre) const

@@ -26,6 +26,16 @@ public:
     // there now.
     bool PrepararAjustes() const;
 
+    // A settings file (Dexo.INI, Acerca.ini) as it is read now: the settings folder's copy; when
+    // the settings folder is the user's and holds none, the program folder's own (a portable copy
+    // on a read-only stick), until a first save gives the user a copy.
+    QString LecturaAjustes(const QString &nombre) const;
+    // Where a write to a settings file read from `archivo` goes. It is `archivo` itself, unless
+    // that is the program folder's copy standing in for the user's: then the user's copy is made
+    // from it first, so that the write starts from what was read. Empty when that copy could not
+    // be made; `motivo` then says why, for the user.
+    QString EscrituraAjustes(const QString &archivo, QString *motivo) const;
+
     // A language's file: the settings folder's copy when it has one, else the program folder's
     // (which may not exist). Empty when the name is no language.
     QString RutaIdioma(const QString &nombre) const;

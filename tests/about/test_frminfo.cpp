@@ -26,14 +26,14 @@ private:
 
     QString Bandera() const
     {
-        return LeerPerfil(ArchivoMostrarInfo(gral_.RutaPrograma), "Acerca", "Inicio", "?");
+        return LeerPerfil(ArchivoMostrarInfo(gral_.carpetas), "Acerca", "Inicio", "?");
     }
 
 private slots:
     void initTestCase() { gral_.IniciarRutas(carpeta_.Ruta()); }
     void init()
     {
-        QFile::remove(ArchivoMostrarInfo(gral_.RutaPrograma));
+        QFile::remove(ArchivoMostrarInfo(gral_.carpetas));
         plataforma_.llamadas.clear();
     }
 
@@ -99,30 +99,30 @@ private slots:
 
     void banderaDeInicio()
     {
-        QVERIFY(LeerMostrarInfo(gral_.RutaPrograma)); // absent means yes
+        QVERIFY(LeerMostrarInfo(gral_.carpetas)); // absent means yes
         {
             FrmInfo ventana(gral_, nullptr);
             QVERIFY(ventana.Casilla()->isChecked());
-            QVERIFY(!QFile::exists(ArchivoMostrarInfo(gral_.RutaPrograma))); // loading writes nothing
+            QVERIFY(!QFile::exists(ArchivoMostrarInfo(gral_.carpetas))); // loading writes nothing
             QTest::mouseClick(ventana.Casilla(), Qt::LeftButton, {}, QPoint(6, 8));
             QVERIFY(!ventana.Casilla()->isChecked());
             QCOMPARE(Bandera(), QStringLiteral("No"));
         }
-        QVERIFY(!LeerMostrarInfo(gral_.RutaPrograma));
+        QVERIFY(!LeerMostrarInfo(gral_.carpetas));
         {
             FrmInfo ventana(gral_, nullptr);
             QVERIFY(!ventana.Casilla()->isChecked());
             QTest::mouseClick(ventana.Casilla(), Qt::LeftButton, {}, QPoint(6, 8));
             QCOMPARE(Bandera(), QStringLiteral("Si"));
         }
-        QVERIFY(LeerMostrarInfo(gral_.RutaPrograma));
+        QVERIFY(LeerMostrarInfo(gral_.carpetas));
         QVERIFY(!carpeta_.Existe("Dexo.INI"));
     }
 
     void soloSiEsSi()
     {
-        EscribirPerfil(ArchivoMostrarInfo(gral_.RutaPrograma), "Acerca", "Inicio", "si");
-        QVERIFY(!LeerMostrarInfo(gral_.RutaPrograma));
+        EscribirPerfil(ArchivoMostrarInfo(gral_.carpetas), "Acerca", "Inicio", "si");
+        QVERIFY(!LeerMostrarInfo(gral_.carpetas));
     }
 
     void teclaEspacioNoEscribe()
@@ -131,7 +131,7 @@ private slots:
         ventana.Mostrar();
         QTest::keyClick(ventana.Casilla(), Qt::Key_Space);
         QVERIFY(!ventana.Casilla()->isChecked());
-        QVERIFY(!QFile::exists(ArchivoMostrarInfo(gral_.RutaPrograma)));
+        QVERIFY(!QFile::exists(ArchivoMostrarInfo(gral_.carpetas)));
     }
 
     void resaltes()

@@ -2,11 +2,13 @@
 #include "esperar.h"
 #include "perfil.h"
 
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -220,6 +222,65 @@ private slots:
         QCOMPARE(raiz.exists(), raizAntes.exists());
         if (raiz.exists())
             QCOMPARE(raiz.lastModified(), raizAntes.lastModified());
+    }
+
+    void copiaPortatilDeSoloLectura()
+    {
+        // A portable copy on a write-protected stick, run by a user who cannot write it (as root,
+        // nobody): its own settings are read, and the first write starts the user's copy from them.
+        QTemporaryDir raiz;
+        const QString programa = raiz.filePath(QStringLiteral("palo")),
+                      casa = raiz.filePath(QStringLiteral("casa"));
+        const QString runtime = raiz.filePath(QStringLiteral("runtime"));
+        QVERIFY(QDir().mkpath(programa) && QDir().mkpath(casa) && QDir().mkpath(runtime));
+        QVERIFY(QFile::copy(Programa(), programa + QStringLiteral("/Dexo")));
+        QVERIFY(QFile::copy(carpeta_.Archivo(QStringLiteral("Español.dxl")),
+                            programa + QStringLiteral("/Español.dxl")));
+        const QString fecha = QDate::currentDate().addDays(12).toString(QStringLiteral("dd/MM/yyyy"));
+        const QByteArray ini = "[Opciones]\r\nSVisible=No\r\n[Datos]\r\nFecha=" + fecha.toLatin1() + "\r\n";
+        for (const auto &[nombre, contenido] :
+             {std::pair{"Dexo.INI", ini}, {"Acerca.ini", "[Acerca]\r\nInicio=No\r\n"}}) {
+            QFile archivo(programa + u'/' + QLatin1String(nombre));
+            QVERIFY(archivo.open(QIODevice::WriteOnly) && archivo.write(contenido) == contenido.size());
+        }
+        QVERIFY(::chmod(QFile::encodeName(programa).constData(), 0555) == 0);
+        for (const QString &suya : {raiz.path(), casa, runtime})
+            QVERIFY(::chmod(QFile::encodeName(suya).constData(), suya == raiz.path() ? 0755 : 0777) == 0);
+        auto lanzar = [&](QProcess &proceso, const QStringList &argumentos) {
+            QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+            entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            entorno.insert(QStringLiteral("HOME"), casa);
+            entorno.insert(QStringLiteral("XDG_CONFIG_HOME"), casa);
+            entorno.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+            entorno.insert(QStringLiteral("TMPDIR"), runtime);
+            proceso.setProcessEnvironment(entorno);
+            const QStringList comoNobody{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                                         QStringLiteral("--clear-groups"),
+                                         programa + QStringLiteral("/Dexo")};
+            proceso.start(::geteuid() == 0 ? QStringLiteral("setpriv") : programa + QStringLiteral("/Dexo"),
+                          ::geteuid() == 0 ? comoNobody + argumentos : argumentos);
+            QVERIFY(proceso.waitForStarted());
+        };
+        QProcess dias;
+        lanzar(dias, {QStringLiteral("--days")});
+        QVERIFY(dias.waitForFinished(20000));
+        QCOMPARE(dias.readAllStandardOutput().trimmed().right(3), QByteArray("012"));
+
+        QProcess dexo;
+        lanzar(dexo, {});
+        // The window is up once it listens for a second start, on a socket in the runtime folder.
+        QVERIFY(Esperar([&] {
+            return !QDir(runtime).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot).isEmpty();
+        }));
+        QVERIFY(!QFile::exists(casa + QStringLiteral("/Dexo/Dexo.INI"))); // nothing changed: nothing written
+        dexo.terminate();
+        QVERIFY(dexo.waitForFinished(20000));
+        QCOMPARE(dexo.exitCode(), 0);
+        const QString propia = casa + QStringLiteral("/Dexo/Dexo.INI");
+        QCOMPARE(LeerPerfil(propia, "Datos", "Fecha", "?"), fecha);
+        QCOMPARE(LeerPerfil(propia, "Posicion", "Izda", "?"), QStringLiteral("195"));
+        QVERIFY(!QFile::exists(casa + QStringLiteral("/Dexo/Acerca.ini")));
+        QVERIFY(::chmod(QFile::encodeName(programa).constData(), 0755) == 0);
     }
 
     void cerrojoDeUnProcesoMuertoNoBloquea()
