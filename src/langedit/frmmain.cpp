@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,14 @@
 using Paginas::EstadoTexto;
 
 namespace {
+
+// The file to write exists and is not the one chosen (a case-blind system may call both one file).
+bool ReemplazaOtroArchivo(const QString &elegido, const QString &escrito)
+{
+    const QFileInfo destino(escrito);
+    return elegido != escrito && destino.exists() &&
+           !(QFileInfo::exists(elegido) && QFileInfo(elegido) == destino);
+}
 
 const QString kFiltro = QStringLiteral("Idioma :: Language :: Langage :: Lingua (DXL)|*.dxl");
 constexpr int kDuracionNotaMs = 5000;
@@ -276,6 +285,12 @@ bool FrmMain::Guardar()
         archivo = ArchivoDeIdioma(ruta);
         if (archivo.ruta.isEmpty())
             plataforma_.Avisar(this, windowTitle(), archivo.motivo);
+        // The dialog asked about the name as chosen; the file written may be another one.
+        else if (ReemplazaOtroArchivo(ruta, archivo.ruta) &&
+                 !plataforma_.Preguntar(
+                     this, windowTitle(),
+                     tr("%1 ya existe.\n¿Quiere reemplazarlo?").arg(QFileInfo(archivo.ruta).fileName())))
+            archivo = {};
     }
     ArchivoIdioma = QDir::toNativeSeparators(archivo.ruta);
 

@@ -339,7 +339,7 @@ private slots:
         QTest::newRow("con un punto dentro") << "Español v.2"
                                              << "Español v.2.dxl";
         QTest::newRow("en mayúsculas") << "Deutsch.DXL"
-                                       << "Deutsch.DXL";
+                                       << "Deutsch.dxl";
         QTest::newRow("con punto final") << "Deutsch."
                                          << "Deutsch.dxl";
     }
@@ -354,6 +354,39 @@ private slots:
         QVERIFY(f.carpeta.Existe(escrito));
         QCOMPARE(QDir(f.carpeta.Archivo(QString())).entryList(QDir::Files), QStringList{escrito});
         QCOMPARE(w.ArchivoIdioma, f.carpeta.Ruta() + escrito);
+    }
+
+    void nombreFinalQueYaExiste_data()
+    {
+        QTest::addColumn<QString>("elegido");
+        QTest::addColumn<QString>("escrito");
+        QTest::newRow("punto final") << "Italiano."
+                                     << "Italiano.dxl";
+        QTest::newRow("punto dentro") << "Castellano 1.1"
+                                      << "Castellano 1.1.dxl";
+    }
+    void nombreFinalQueYaExiste()
+    {
+        // The dialog asked about the name chosen, which is free; the file written exists: asked again.
+        QFETCH(QString, elegido);
+        QFETCH(QString, escrito);
+        FixtureTradel f;
+        f.carpeta.Escribir(escrito, "[Menu]\r\n0=Viejo\r\n");
+        FrmMain &w = f.Iniciar();
+        w.TxTIdioma[0]->setText("Nuevo");
+        f.plataforma.archivos << f.carpeta.Archivo(
+            elegido); // "no", and the dialog that comes back is cancelled
+        w.CmdGuardar_Click();
+        QCOMPARE(f.plataforma.Llamadas("pregunta"),
+                 QStringList{"pregunta " + escrito + " ya existe.\n¿Quiere reemplazarlo?"});
+        QCOMPARE(f.plataforma.Llamadas("dialogo-guardar").size(), 2);
+        QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo(escrito), Idioma::kClaves[0]), QStringLiteral("Viejo"));
+        QCOMPARE(w.TxTIdioma[0]->text(), QStringLiteral("Nuevo"));
+
+        f.plataforma.archivos << f.carpeta.Archivo(elegido);
+        f.plataforma.respuestas << true;
+        w.CmdGuardar_Click();
+        QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo(escrito), Idioma::kClaves[0]), QStringLiteral("Nuevo"));
     }
 
     void nombreRechazado_data()
