@@ -31,7 +31,7 @@ bool ReemplazaOtroArchivo(const QString &elegido, const QString &escrito)
            !(QFileInfo::exists(elegido) && QFileInfo(elegido) == destino);
 }
 
-const QString kFiltro = QStringLiteral("Idioma :: Language :: Langage :: Lingua (DXL)|*.dxl");
+const QString kFiltro = QStringLiteral("Idioma :: Language :: Langue :: Lingua (DXL)|*.dxl");
 constexpr int kDuracionNotaMs = 5000;
 
 QString Falta()
@@ -58,7 +58,7 @@ FrmMain::FrmMain(Plataforma &plataforma, const Carpetas &carpetas, QWidget *padr
     traduccion_.Aplicar(LeerAjuste(ArchivoIni, Ajustes::Idioma));
 
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langage : Lingua :."));
+    setWindowTitle(QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langue : Lingua :."));
     ConstruirVentana();
     TmrNota = new QTimer(this);
     TmrNota->setObjectName(QStringLiteral("TmrNota"));

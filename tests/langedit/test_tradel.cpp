@@ -84,7 +84,7 @@ private slots:
         f.carpeta.EscribirIni("[Opciones]\r\nIdioma=English\r\n");
         FrmMain &w = f.Iniciar();
         QCOMPARE(w.windowTitle(),
-                 QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langage : Lingua :."));
+                 QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langue : Lingua :."));
         QCOMPARE(Etiquetas(w), TextosDe(f.carpeta.Archivo("English.dxl")));
         QCOMPARE(Cajas(w), Todos(QString()));
         QCOMPARE(Estado(w), QStringLiteral("0 1 / 4 <off >on"));
@@ -175,7 +175,7 @@ private slots:
         w.ImgSelIdioma_Click(1);
         QCOMPARE(f.plataforma.Llamadas("dialogo-abrir"), QStringList{"dialogo-abrir Seleccionar..."});
         QCOMPARE(f.plataforma.ultimoFiltro,
-                 QStringLiteral("Idioma :: Language :: Langage :: Lingua (DXL)|*.dxl"));
+                 QStringLiteral("Idioma :: Language :: Langue :: Lingua (DXL)|*.dxl"));
         QCOMPARE(f.plataforma.ultimaCarpeta, f.carpeta.Ruta());
         QCOMPARE(w.TxTIdioma[0]->text(), QStringLiteral("Optionen"));
         QCOMPARE(w.TxTIdioma[1]->text(), QStringLiteral("?"));
@@ -259,7 +259,7 @@ private slots:
         w.CmdGuardar_Click();
         QCOMPARE(f.plataforma.Llamadas("dialogo-guardar"), QStringList{"dialogo-guardar Guardar cambios"});
         QCOMPARE(f.plataforma.ultimoFiltro,
-                 QStringLiteral("Idioma :: Language :: Langage :: Lingua (DXL)|*.dxl"));
+                 QStringLiteral("Idioma :: Language :: Langue :: Lingua (DXL)|*.dxl"));
         QByteArray esperado = "[Menu]\r\n";
         for (int s = 0; s < Paginas::kSlotsUsados; ++s) {
             if (s == Idioma::kT0)
