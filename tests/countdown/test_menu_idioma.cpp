@@ -225,51 +225,36 @@ private slots:
         QTest::addColumn<QByteArray>("contenido"); // written there first; null: the folder's own file
         QTest::addColumn<QByteArray>("copia");     // Deutsch.dxl in the program folder, null for none
         QTest::addColumn<QString>("nombre");       // NombreIdioma afterwards
-        QTest::addColumn<QString>("primerTexto");  // the options item afterwards
-        QTest::addColumn<QString>("marcas");
-        QTest::addColumn<QString>("aviso"); // a word of the message box; "" for none
+        QTest::addColumn<QString>("aviso");        // a word of the message box; "" for none
 
         const QByteArray de = "[Menu]\r\n0=Optionen einstellen\r\n[Opciones]\r\nT0=Optionen\r\n";
         const QByteArray alt = "[Menu]\r\n0=Alt\r\n[Opciones]\r\nT0=Alt\r\n";
         const QString fuera = "otra carpeta/Deutsch.dxl";
-        const QString ingles = "Set up options...";
-        QTest::newRow("Deutsch de otra carpeta, con copia") << fuera << de << de << "Deutsch"
-                                                            << "Optionen einstellen..."
-                                                            << "00000"
-                                                            << "";
-        QTest::newRow("Deutsch de otra carpeta, sin copia") << fuera << de << QByteArray() << "Deutsch"
-                                                            << "Optionen einstellen..."
-                                                            << "00000"
-                                                            << "";
+        QTest::newRow("otra carpeta, con copia") << fuera << de << de << "Deutsch"
+                                                 << "";
+        QTest::newRow("otra carpeta, sin copia") << fuera << de << QByteArray() << "Deutsch"
+                                                 << "";
         QTest::newRow("en mayúsculas") << "otra carpeta/Deutsch.DXL" << de << QByteArray() << "Deutsch"
-                                       << "Optionen einstellen..."
-                                       << "00000"
                                        << "";
         // The question about replacing is answered yes when the row expects the new language.
         QTest::newRow("copia distinta, reemplazada") << fuera << de << alt << "Deutsch"
-                                                     << "Optionen einstellen..."
-                                                     << "00000"
                                                      << "";
-        QTest::newRow("copia distinta, conservada") << fuera << de << alt << "English" << ingles << "01000"
+        QTest::newRow("copia distinta, conservada") << fuera << de << alt << "English"
                                                     << "";
         QTest::newRow("Español de la carpeta") << "Español.dxl" << QByteArray() << QByteArray() << "Español"
-                                               << "Texto de Español.dxl..."
-                                               << "10000"
                                                << "";
-        QTest::newRow("no existe") << fuera << QByteArray() << QByteArray() << "English" << ingles << "01000"
+        QTest::newRow("no existe") << fuera << QByteArray() << QByteArray() << "English"
                                    << "leer";
-        QTest::newRow("Notas.txt") << "Notas.txt" << de << QByteArray() << "English" << ingles << "01000"
+        QTest::newRow("Notas.txt") << "Notas.txt" << de << QByteArray() << "English"
                                    << ".dxl";
-        QTest::newRow("nombre corto") << "a.d" << de << QByteArray() << "English" << ingles << "01000"
+        QTest::newRow("nombre corto") << "a.d" << de << QByteArray() << "English"
                                       << ".dxl";
-        QTest::newRow("nombre no portable")
-            << "otra carpeta/v1..2.dxl" << de << QByteArray() << "English" << ingles << "01000"
-            << "(..)";
-        QTest::newRow("sin textos del menú") << fuera << QByteArray("[Opciones]\r\nT0=Optionen\r\n")
-                                             << QByteArray() << "English" << ingles << "01000"
-                                             << "[Menu] 0";
-        QTest::newRow("cancelado") << QString() << QByteArray() << QByteArray() << "English" << ingles
-                                   << "01000"
+        QTest::newRow("nombre no portable") << "otra carpeta/v1..2.dxl" << de << QByteArray() << "English"
+                                            << "(..)";
+        QTest::newRow("sin textos del menú")
+            << fuera << QByteArray("[Opciones]\r\nT0=Optionen\r\n") << QByteArray() << "English"
+            << "[Menu] 0";
+        QTest::newRow("cancelado") << QString() << QByteArray() << QByteArray() << "English"
                                    << "";
     }
     void abrirIdioma()
@@ -278,8 +263,6 @@ private slots:
         QFETCH(QByteArray, contenido);
         QFETCH(QByteArray, copia);
         QFETCH(QString, nombre);
-        QFETCH(QString, primerTexto);
-        QFETCH(QString, marcas);
         QFETCH(QString, aviso);
 
         FixturePrincipal f;
@@ -307,8 +290,8 @@ private slots:
         QCOMPARE(f.gral.NombreIdioma, nombre);
         QCOMPARE(IdiomaGuardado(f), nombre);
         QCOMPARE(w.Menu()->mnuIdiomaSel->text(), ".: " + nombre + " :.");
-        QCOMPARE(Textos(w).front(), primerTexto);
-        QCOMPARE(Marcas(w), marcas);
+        QCOMPARE(Textos(w), TextosDe(f.gral.ArchivoIdioma(nombre)));
+        QCOMPARE(Marcas(w), nombre == "Deutsch" ? "00000" : nombre == "English" ? "01000" : "10000");
         // A file that is not taken leaves the settings as they were and says why.
         QCOMPARE(f.carpeta.LeerIni() == ini, nombre == "English");
         const QStringList avisos = f.plataforma.Llamadas("aviso");

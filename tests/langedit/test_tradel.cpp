@@ -356,37 +356,29 @@ private slots:
         QCOMPARE(w.ArchivoIdioma, f.carpeta.Ruta() + escrito);
     }
 
-    void nombreFinalQueYaExiste_data()
-    {
-        QTest::addColumn<QString>("elegido");
-        QTest::addColumn<QString>("escrito");
-        QTest::newRow("punto final") << "Italiano."
-                                     << "Italiano.dxl";
-        QTest::newRow("punto dentro") << "Castellano 1.1"
-                                      << "Castellano 1.1.dxl";
-    }
     void nombreFinalQueYaExiste()
     {
         // The dialog asked about the name chosen, which is free; the file written exists: asked again.
-        QFETCH(QString, elegido);
-        QFETCH(QString, escrito);
-        FixtureTradel f;
-        f.carpeta.Escribir(escrito, "[Menu]\r\n0=Viejo\r\n");
-        FrmMain &w = f.Iniciar();
-        w.TxTIdioma[0]->setText("Nuevo");
-        f.plataforma.archivos << f.carpeta.Archivo(
-            elegido); // "no", and the dialog that comes back is cancelled
-        w.CmdGuardar_Click();
-        QCOMPARE(f.plataforma.Llamadas("pregunta"),
-                 QStringList{"pregunta " + escrito + " ya existe.\n¿Quiere reemplazarlo?"});
-        QCOMPARE(f.plataforma.Llamadas("dialogo-guardar").size(), 2);
-        QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo(escrito), Idioma::kClaves[0]), QStringLiteral("Viejo"));
-        QCOMPARE(w.TxTIdioma[0]->text(), QStringLiteral("Nuevo"));
-
-        f.plataforma.archivos << f.carpeta.Archivo(elegido);
-        f.plataforma.respuestas << true;
-        w.CmdGuardar_Click();
-        QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo(escrito), Idioma::kClaves[0]), QStringLiteral("Nuevo"));
+        for (const auto &[elegido, escrito] :
+             {std::pair{"Italiano.", "Italiano.dxl"}, std::pair{"Castellano 1.1", "Castellano 1.1.dxl"}}) {
+            FixtureTradel f;
+            f.carpeta.Escribir(escrito, "[Menu]\r\n0=Viejo\r\n");
+            FrmMain &w = f.Iniciar();
+            w.TxTIdioma[0]->setText("Nuevo");
+            f.plataforma.archivos << f.carpeta.Archivo(
+                elegido); // "no"; the dialog that comes back is cancelled
+            w.CmdGuardar_Click();
+            QCOMPARE(f.plataforma.Llamadas("pregunta"), QStringList{"pregunta " + QString::fromUtf8(escrito) +
+                                                                    " ya existe.\n¿Quiere reemplazarlo?"});
+            QCOMPARE(f.plataforma.Llamadas("dialogo-guardar").size(), 2);
+            QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo(escrito), Idioma::kClaves[0]),
+                     QStringLiteral("Viejo"));
+            f.plataforma.archivos << f.carpeta.Archivo(elegido);
+            f.plataforma.respuestas << true;
+            w.CmdGuardar_Click();
+            QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo(escrito), Idioma::kClaves[0]),
+                     QStringLiteral("Nuevo"));
+        }
     }
 
     void nombreRechazado_data()

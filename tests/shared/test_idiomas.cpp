@@ -85,32 +85,24 @@ private slots:
         // One rule for both programs: a name whose file Windows and Linux both keep as it is.
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QString>("motivo"); // a word of the reason; "" for a language
-        QTest::newRow("Español") << QStringLiteral("Español") << QString();
-        QTest::newRow("con espacio y punto") << QStringLiteral("Español v.2") << QString();
-        QTest::newRow("versión") << QStringLiteral("Castellano 1.1") << QString();
-        QTest::newRow("blanco delante") << QStringLiteral(" Français de Belgique") << QString();
-        QTest::newRow("parece dispositivo") << QStringLiteral("Con leche") << QString();
-        QTest::newRow("COM10") << QStringLiteral("COM10") << QString();
-        QTest::newRow("255 bytes") << QString(251, u'a') << QString();
-        QTest::newRow("vacío") << QString() << QStringLiteral("oculto");
-        QTest::newRow("oculto") << QStringLiteral(".Italiano") << QStringLiteral("oculto");
-        QTest::newRow("dos puntos solos") << QStringLiteral("..") << QStringLiteral("oculto");
-        QTest::newRow("en blanco") << QStringLiteral("   ") << QStringLiteral("blanco");
-        QTest::newRow("subir de carpeta") << QStringLiteral("../../x") << QStringLiteral("oculto");
-        QTest::newRow("barra") << QStringLiteral("sub/English") << QStringLiteral("caracteres");
-        QTest::newRow("barra invertida") << QStringLiteral("sub\\English") << QStringLiteral("caracteres");
-        QTest::newRow("ruta absoluta") << QStringLiteral("/etc/passwd") << QStringLiteral("caracteres");
-        QTest::newRow("unidad") << QStringLiteral("C:English") << QStringLiteral("caracteres");
-        QTest::newRow("dos puntos") << QStringLiteral("Español: tú") << QStringLiteral("caracteres");
-        for (const char *raro : {"¿Qué?", "a*b", "a|b", "<b>", "\"x\"", "a\tb", "a\nb"})
-            QTest::newRow(raro) << QString::fromUtf8(raro) << QStringLiteral("caracteres");
-        QTest::newRow("punto doble") << QStringLiteral("v1..2") << QStringLiteral("(..)");
-        QTest::newRow("punto final") << QStringLiteral("Italiano.") << QStringLiteral("acabar");
-        QTest::newRow("blanco final") << QStringLiteral("Italiano ") << QStringLiteral("acabar");
-        for (const char *dispositivo : {"CON", "nul", "Aux.v2", "PRN .x", "com1", "LPT9", "COM\u00B9"})
-            QTest::newRow(dispositivo) << QString::fromUtf8(dispositivo) << QStringLiteral("dispositivo");
-        QTest::newRow("256 bytes") << QString(252, u'a') << QStringLiteral("largo");
-        QTest::newRow("256 bytes con acentos") << QString(126, u'é') << QStringLiteral("largo");
+        const QList<std::pair<QString, QStringList>> casos = {
+            {"",
+             {"Español", "Español v.2", "Castellano 1.1", " Français", "Con leche", "COM10",
+              QString(251, u'a')}},
+            {"oculto", {"", ".Italiano", "..", "../../x"}},
+            {"blanco", {"   "}},
+            {"caracteres",
+             {"sub/English", "sub\\English", "/etc/passwd", "C:English", "Español: tú", "¿Qué?", "a*b", "a|b",
+              "<b>", "\"x\"", "a\tb"}},
+            {"(..)", {"v1..2"}},
+            {"acabar", {"Italiano.", "Italiano "}},
+            {"dispositivo", {"CON", "nul", "Aux.v2", "PRN .x", "com1", "LPT9", "COM\u00B9"}},
+            {"largo", {QString(252, u'a'), QString(126, u'é')}}, // 256 bytes with ".dxl"
+        };
+        for (const auto &[motivo, nombres] : casos) {
+            for (const QString &nombre : nombres)
+                QTest::newRow(qPrintable(motivo + u':' + nombre)) << nombre << motivo;
+        }
     }
     void nombresQueNoSonIdiomas()
     {
