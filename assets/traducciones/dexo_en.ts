@@ -208,6 +208,12 @@
         <source>Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero mientras no lo cambie.</source>
         <translation>This text has %1 characters; the box shows its beginning. It is saved whole as long as you do not change it.</translation>
     </message>
+    <message>
+        <source>%1 ya existe.
+¿Quiere reemplazarlo?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -234,6 +240,73 @@ Las opciones siguen abiertas con sus cambios.</source>
 %2
 
 The options stay open with your changes.</translation>
+    </message>
+</context>
+<context>
+    <name>Idioma</name>
+    <message>
+        <source>No se pudo leer el archivo</source>
+        <translation>The file could not be read</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar en %1</source>
+        <translation>The file could not be copied to %1</translation>
+    </message>
+    <message>
+        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
+        <translation>A name that begins with a dot would make a hidden file, and Dexo would not offer it as a language.</translation>
+    </message>
+    <message>
+        <source>El nombre del idioma está en blanco.</source>
+        <translation>The language&apos;s name is blank.</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede llevar caracteres de control ni ninguno de estos: &lt; &gt; : &quot; / \ | ? *</source>
+        <translation>A language name cannot hold control characters or any of these: &lt; &gt; : &quot; / \ | ? *</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede llevar dos puntos seguidos (..).</source>
+        <translation>A language name cannot hold two dots in a row (..).</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede acabar en un punto ni en un espacio.</source>
+        <translation>A language name cannot end in a dot or a space.</translation>
+    </message>
+    <message>
+        <source>Windows reserva el nombre %1 para un dispositivo.</source>
+        <translation>Windows keeps the name %1 for a device.</translation>
+    </message>
+    <message>
+        <source>El nombre es demasiado largo para un archivo.</source>
+        <translation>The name is too long for a file.</translation>
+    </message>
+    <message>
+        <source>No se puede usar como idioma el archivo
+%1
+
+%2</source>
+        <translation>This file cannot be used as a language:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>No es un archivo de idioma: su nombre no acaba en .dxl.</source>
+        <translation>This is not a language file: its name does not end in .dxl.</translation>
+    </message>
+    <message>
+        <source>No es un archivo de idioma de Dexo: le falta el texto [%1] %2.</source>
+        <translation>This is not a language file of Dexo: the text [%1] %2 is missing.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro idioma %1 en
+%2
+
+¿Reemplazarlo por el archivo elegido?</source>
+        <translation>There is already another language %1 in
+%2
+
+Replace it with the chosen file?</translation>
     </message>
 </context>
 <context>
@@ -445,17 +518,6 @@ Dexo goes on working with the current values, but the changes will be lost when 
     <message>
         <source>Mes</source>
         <translation>Month</translation>
-    </message>
-</context>
-<context>
-    <name>Tradel</name>
-    <message>
-        <source>Escriba un nombre para el archivo del idioma.</source>
-        <translation>Type a name for the language file.</translation>
-    </message>
-    <message>
-        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
-        <translation>A name that begins with a dot would make a hidden file, and Dexo would not offer it as a language.</translation>
     </message>
 </context>
 </TS>

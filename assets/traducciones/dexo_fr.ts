@@ -208,6 +208,12 @@
         <source>Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero mientras no lo cambie.</source>
         <translation>Ce texte compte %1 caractères ; la case en montre le début. Il est enregistré en entier tant que vous ne le modifiez pas.</translation>
     </message>
+    <message>
+        <source>%1 ya existe.
+¿Quiere reemplazarlo?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -234,6 +240,73 @@ Las opciones siguen abiertas con sus cambios.</source>
 %2
 
 Les options restent ouvertes avec vos modifications.</translation>
+    </message>
+</context>
+<context>
+    <name>Idioma</name>
+    <message>
+        <source>No se pudo leer el archivo</source>
+        <translation>Impossible de lire le fichier</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar en %1</source>
+        <translation>Impossible de copier le fichier dans %1</translation>
+    </message>
+    <message>
+        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
+        <translation>Un nom qui commence par un point créerait un fichier caché, et Dexo ne le proposerait pas comme langue.</translation>
+    </message>
+    <message>
+        <source>El nombre del idioma está en blanco.</source>
+        <translation>Le nom de la langue est vide.</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede llevar caracteres de control ni ninguno de estos: &lt; &gt; : &quot; / \ | ? *</source>
+        <translation>Un nom de langue ne peut contenir ni caractères de contrôle ni aucun de ceux-ci : &lt; &gt; : &quot; / \ | ? *</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede llevar dos puntos seguidos (..).</source>
+        <translation>Un nom de langue ne peut pas contenir deux points à la suite (..).</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede acabar en un punto ni en un espacio.</source>
+        <translation>Un nom de langue ne peut pas se terminer par un point ni par une espace.</translation>
+    </message>
+    <message>
+        <source>Windows reserva el nombre %1 para un dispositivo.</source>
+        <translation>Windows réserve le nom %1 à un périphérique.</translation>
+    </message>
+    <message>
+        <source>El nombre es demasiado largo para un archivo.</source>
+        <translation>Le nom est trop long pour un fichier.</translation>
+    </message>
+    <message>
+        <source>No se puede usar como idioma el archivo
+%1
+
+%2</source>
+        <translation>Ce fichier ne peut pas servir de langue :
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>No es un archivo de idioma: su nombre no acaba en .dxl.</source>
+        <translation>Ce n&apos;est pas un fichier de langue : son nom ne se termine pas par .dxl.</translation>
+    </message>
+    <message>
+        <source>No es un archivo de idioma de Dexo: le falta el texto [%1] %2.</source>
+        <translation>Ce n&apos;est pas un fichier de langue de Dexo : le texte [%1] %2 manque.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro idioma %1 en
+%2
+
+¿Reemplazarlo por el archivo elegido?</source>
+        <translation>Il existe déjà une autre langue %1 dans
+%2
+
+La remplacer par le fichier choisi ?</translation>
     </message>
 </context>
 <context>
@@ -445,17 +518,6 @@ Dexo continuera de fonctionner avec les valeurs actuelles, mais les modification
     <message>
         <source>Mes</source>
         <translation>Mois</translation>
-    </message>
-</context>
-<context>
-    <name>Tradel</name>
-    <message>
-        <source>Escriba un nombre para el archivo del idioma.</source>
-        <translation>Saisissez un nom pour le fichier de la langue.</translation>
-    </message>
-    <message>
-        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
-        <translation>Un nom qui commence par un point créerait un fichier caché, et Dexo ne le proposerait pas comme langue.</translation>
     </message>
 </context>
 </TS>

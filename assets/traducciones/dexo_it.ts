@@ -208,6 +208,12 @@
         <source>Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero mientras no lo cambie.</source>
         <translation>Questo testo ha %1 caratteri; la casella ne mostra l&apos;inizio. Viene salvato intero finché non lo modifica.</translation>
     </message>
+    <message>
+        <source>%1 ya existe.
+¿Quiere reemplazarlo?</source>
+        <translation>%1 esiste già.
+Vuoi sostituirlo?</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -234,6 +240,73 @@ Las opciones siguen abiertas con sus cambios.</source>
 %2
 
 Le opzioni restano aperte con le modifiche.</translation>
+    </message>
+</context>
+<context>
+    <name>Idioma</name>
+    <message>
+        <source>No se pudo leer el archivo</source>
+        <translation>Non è stato possibile leggere il file</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar en %1</source>
+        <translation>Non è stato possibile copiare il file in %1</translation>
+    </message>
+    <message>
+        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
+        <translation>Un nome che inizia con un punto creerebbe un file nascosto, e Dexo non lo proporrebbe come lingua.</translation>
+    </message>
+    <message>
+        <source>El nombre del idioma está en blanco.</source>
+        <translation>Il nome della lingua è vuoto.</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede llevar caracteres de control ni ninguno de estos: &lt; &gt; : &quot; / \ | ? *</source>
+        <translation>Un nome di lingua non può contenere caratteri di controllo né alcuno di questi: &lt; &gt; : &quot; / \ | ? *</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede llevar dos puntos seguidos (..).</source>
+        <translation>Un nome di lingua non può contenere due punti di seguito (..).</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede acabar en un punto ni en un espacio.</source>
+        <translation>Un nome di lingua non può terminare con un punto né con uno spazio.</translation>
+    </message>
+    <message>
+        <source>Windows reserva el nombre %1 para un dispositivo.</source>
+        <translation>Windows riserva il nome %1 a una periferica.</translation>
+    </message>
+    <message>
+        <source>El nombre es demasiado largo para un archivo.</source>
+        <translation>Il nome è troppo lungo per un file.</translation>
+    </message>
+    <message>
+        <source>No se puede usar como idioma el archivo
+%1
+
+%2</source>
+        <translation>Questo file non può essere usato come lingua:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>No es un archivo de idioma: su nombre no acaba en .dxl.</source>
+        <translation>Non è un file di lingua: il suo nome non termina con .dxl.</translation>
+    </message>
+    <message>
+        <source>No es un archivo de idioma de Dexo: le falta el texto [%1] %2.</source>
+        <translation>Non è un file di lingua di Dexo: manca il testo [%1] %2.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro idioma %1 en
+%2
+
+¿Reemplazarlo por el archivo elegido?</source>
+        <translation>C&apos;è già un&apos;altra lingua %1 in
+%2
+
+Sostituirla con il file scelto?</translation>
     </message>
 </context>
 <context>
@@ -445,17 +518,6 @@ Dexo continuerà a funzionare con i valori attuali, ma le modifiche andranno per
     <message>
         <source>Mes</source>
         <translation>Mese</translation>
-    </message>
-</context>
-<context>
-    <name>Tradel</name>
-    <message>
-        <source>Escriba un nombre para el archivo del idioma.</source>
-        <translation>Scriva un nome per il file della lingua.</translation>
-    </message>
-    <message>
-        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
-        <translation>Un nome che inizia con un punto creerebbe un file nascosto, e Dexo non lo proporrebbe come lingua.</translation>
     </message>
 </context>
 </TS>

@@ -208,6 +208,12 @@
         <source>Este texto tiene %1 caracteres; la casilla muestra el principio. Se guarda entero mientras no lo cambie.</source>
         <translation>Este texto tem %1 caracteres; a caixa mostra o começo. Ele é salvo inteiro enquanto você não o alterar.</translation>
     </message>
+    <message>
+        <source>%1 ya existe.
+¿Quiere reemplazarlo?</source>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -234,6 +240,73 @@ Las opciones siguen abiertas con sus cambios.</source>
 %2
 
 As opções continuam abertas com as suas alterações.</translation>
+    </message>
+</context>
+<context>
+    <name>Idioma</name>
+    <message>
+        <source>No se pudo leer el archivo</source>
+        <translation>Não foi possível ler o arquivo</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar en %1</source>
+        <translation>Não foi possível copiar o arquivo para %1</translation>
+    </message>
+    <message>
+        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
+        <translation>Um nome que começa com um ponto criaria um arquivo oculto, e o Dexo não o ofereceria como idioma.</translation>
+    </message>
+    <message>
+        <source>El nombre del idioma está en blanco.</source>
+        <translation>O nome do idioma está em branco.</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede llevar caracteres de control ni ninguno de estos: &lt; &gt; : &quot; / \ | ? *</source>
+        <translation>Um nome de idioma não pode conter caracteres de controle nem nenhum destes: &lt; &gt; : &quot; / \ | ? *</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede llevar dos puntos seguidos (..).</source>
+        <translation>Um nome de idioma não pode conter dois pontos seguidos (..).</translation>
+    </message>
+    <message>
+        <source>Un nombre de idioma no puede acabar en un punto ni en un espacio.</source>
+        <translation>Um nome de idioma não pode terminar em ponto nem em espaço.</translation>
+    </message>
+    <message>
+        <source>Windows reserva el nombre %1 para un dispositivo.</source>
+        <translation>O Windows reserva o nome %1 para um dispositivo.</translation>
+    </message>
+    <message>
+        <source>El nombre es demasiado largo para un archivo.</source>
+        <translation>O nome é longo demais para um arquivo.</translation>
+    </message>
+    <message>
+        <source>No se puede usar como idioma el archivo
+%1
+
+%2</source>
+        <translation>Este arquivo não pode ser usado como idioma:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>No es un archivo de idioma: su nombre no acaba en .dxl.</source>
+        <translation>Não é um arquivo de idioma: o nome não termina em .dxl.</translation>
+    </message>
+    <message>
+        <source>No es un archivo de idioma de Dexo: le falta el texto [%1] %2.</source>
+        <translation>Não é um arquivo de idioma do Dexo: falta o texto [%1] %2.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro idioma %1 en
+%2
+
+¿Reemplazarlo por el archivo elegido?</source>
+        <translation>Já existe outro idioma %1 em
+%2
+
+Substituí-lo pelo arquivo escolhido?</translation>
     </message>
 </context>
 <context>
@@ -445,17 +518,6 @@ O Dexo continuará funcionando com os valores atuais, mas as alterações serão
     <message>
         <source>Mes</source>
         <translation>Mês</translation>
-    </message>
-</context>
-<context>
-    <name>Tradel</name>
-    <message>
-        <source>Escriba un nombre para el archivo del idioma.</source>
-        <translation>Digite um nome para o arquivo do idioma.</translation>
-    </message>
-    <message>
-        <source>Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería como idioma.</source>
-        <translation>Um nome que começa com um ponto criaria um arquivo oculto, e o Dexo não o ofereceria como idioma.</translation>
     </message>
 </context>
 </TS>

@@ -142,18 +142,23 @@ void FrmMain::mnuTradel_Click(int indice)
 void FrmMain::AbrirIdioma()
 {
     // The item's text without its "..." names the dialog, in the language shown.
+    const QString titulo = mnuMenu_->mnuTradel[0]->iconText();
     const QString ruta = gral_.plataforma.ElegirArchivoAbrir(
-        this, mnuMenu_->mnuTradel[0]->iconText(), gral_.carpetas.CarpetaDialogos(),
+        this, titulo, gral_.carpetas.CarpetaDialogos(),
         QStringLiteral("Idioma :: Language :: Lingua :: Langue (DXL)|*.dxl"));
     if (ruta.isEmpty())
         return;
-    // A name too short to lose its four last characters is taken as a cancelled choice.
-    const std::optional<QString> nombre = Idioma::NombreDeArchivoElegido(ruta);
-    if (!nombre)
+    // The chosen file is the language from now on, or the user hears why not and keeps the one shown.
+    const Idioma::IdiomaElegido elegido =
+        Idioma::AdoptarArchivo(gral_.carpetas, ruta, [this, &titulo](const QString &pregunta) {
+            return gral_.plataforma.Preguntar(this, titulo, pregunta);
+        });
+    if (!elegido.aviso.isEmpty())
+        gral_.plataforma.Avisar(this, titulo, elegido.aviso);
+    if (!elegido.nombre)
         return;
 
-    // Only the name is kept: the file is looked up in the settings folder, then the program folder.
-    gral_.NombreIdioma = *nombre;
+    gral_.NombreIdioma = *elegido.nombre;
     gral_.GuardarAjuste(Ajustes::Idioma, gral_.NombreIdioma, this);
     for (int n = 1; n <= 5; ++n)
         mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(Idioma::kIdiomas[n - 1]) == gral_.NombreIdioma);

@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +23,15 @@ using Paginas::EstadoTexto;
 
 namespace {
 
-const QString kFiltro = QStringLiteral("Idioma :: Language :: Langage :: Lingua (DXL)|*.dxl");
+// The file to write exists and is not the one chosen (a case-blind system may call both one file).
+bool ReemplazaOtroArchivo(const QString &elegido, const QString &escrito)
+{
+    const QFileInfo destino(escrito);
+    return elegido != escrito && destino.exists() &&
+           !(QFileInfo::exists(elegido) && QFileInfo(elegido) == destino);
+}
+
+const QString kFiltro = QStringLiteral("Idioma :: Language :: Langue :: Lingua (DXL)|*.dxl");
 constexpr int kDuracionNotaMs = 5000;
 
 QString Falta()
@@ -49,7 +58,7 @@ FrmMain::FrmMain(Plataforma &plataforma, const Carpetas &carpetas, QWidget *padr
     traduccion_.Aplicar(LeerAjuste(ArchivoIni, Ajustes::Idioma));
 
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langage : Lingua :."));
+    setWindowTitle(QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langue : Lingua :."));
     ConstruirVentana();
     TmrNota = new QTimer(this);
     TmrNota->setObjectName(QStringLiteral("TmrNota"));
@@ -276,6 +285,12 @@ bool FrmMain::Guardar()
         archivo = ArchivoDeIdioma(ruta);
         if (archivo.ruta.isEmpty())
             plataforma_.Avisar(this, windowTitle(), archivo.motivo);
+        // The dialog asked about the name as chosen; the file written may be another one.
+        else if (ReemplazaOtroArchivo(ruta, archivo.ruta) &&
+                 !plataforma_.Preguntar(
+                     this, windowTitle(),
+                     tr("%1 ya existe.\n¿Quiere reemplazarlo?").arg(QFileInfo(archivo.ruta).fileName())))
+            archivo = {};
     }
     ArchivoIdioma = QDir::toNativeSeparators(archivo.ruta);
 

@@ -3,8 +3,9 @@
 #include <QString>
 
 // The file that a name typed in the save dialog gives: ".dxl" is added when the name does not end
-// in it (in any case), since Dexo offers only such files. A name that is empty after trimming, or
-// that would make a hidden file, gives no file but the reason, in words for the user.
+// in it, and an ending ".dxl" in another case is written ".dxl", since Dexo looks for no other
+// spelling. A name that breaks the languages' name rule (Idioma::MotivoNombre) gives no file but
+// the reason, in words for the user.
 struct ArchivoAGuardar
 {
     QString ruta;   // empty when refused

@@ -1,5 +1,5 @@
 // The language side of the options dialog: the [Opciones] texts of a language file and the
-// language pickers. Nothing is written here; the save records the language chosen.
+// language pickers. No setting is written here; the save records the language chosen.
 #include "apariencia.h"
 #include "botonimagen.h"
 #include "claves.h"
@@ -133,10 +133,19 @@ void FrmOpc::ImgIdioma_Click(int indice)
         const QString ruta = gral_.plataforma.ElegirArchivoAbrir(this, ImgIdioma(0)->toolTip(),
                                                                  gral_.carpetas.CarpetaDialogos(),
                                                                  QString::fromUtf16(kFiltroIdioma));
-        // A name of fewer than four characters holds no extension to drop: taken as cancelled.
-        if (const std::optional<QString> nombre = Idioma::NombreDeArchivoElegido(ruta);
-            !ruta.isEmpty() && nombre)
-            PonerTitulo(titulos_[15], *nombre);
+        // The chosen file becomes a language of the folders at once (the save records only its
+        // name), or the user hears why not and the dialog stays as it was.
+        if (!ruta.isEmpty()) {
+            const Idioma::IdiomaElegido elegido =
+                Idioma::AdoptarArchivo(gral_.carpetas, ruta, [this](const QString &pregunta) {
+                    return gral_.plataforma.Preguntar(this, windowTitle(), pregunta);
+                });
+            if (!elegido.aviso.isEmpty())
+                gral_.plataforma.Avisar(this, windowTitle(), elegido.aviso);
+            if (!elegido.nombre)
+                return;
+            PonerTitulo(titulos_[15], *elegido.nombre);
+        }
     } else if (indice >= 1 && indice <= 5) {
         PonerTitulo(titulos_[15], QString::fromUtf16(Idioma::kIdiomas[static_cast<size_t>(indice - 1)]));
     }

@@ -1,15 +1,105 @@
 #include "idiomas.h"
 
+#include "archivo_sistema.h"
+#include "carpetas.h"
 #include "perfil.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace Idioma {
 
+namespace {
+
+// Larger than any language file; the profile layer reads no more either.
+constexpr qint64 kTamMaximo = 256 * 1024 * 1024;
+
+// What failed, and why when the system said.
+QString Explicado(const QString &que, const QString &porque)
+{
+    return porque.isEmpty() ? que + u'.' : que + QStringLiteral(": ") + porque + u'.';
+}
+
+// Names Windows keeps for its devices whatever follows the first dot: "nul.dxl" is no file there.
+bool EsDispositivo(const QString &nombre)
+{
+    QString base = nombre.section(u'.', 0, 0).toUpper();
+    while (base.endsWith(u' '))
+        base.chop(1);
+    if (base == u"CON" || base == u"PRN" || base == u"AUX" || base == u"NUL")
+        return true;
+    return base.size() == 4 && (base.startsWith(u"COM") || base.startsWith(u"LPT")) &&
+           QStringView(u"0123456789\u00B9\u00B2\u00B3").contains(base.back());
+}
+
+// The whole file, or nullopt with the reason.
+std::optional<QByteArray> LeerArchivo(const QString &ruta, QString *motivo)
+{
+    QFile entrada;
+    OlvidarErrorDelSistema();
+    if (AbrirArchivoNormal(ruta, entrada) == Apertura::Abierta && entrada.size() <= kTamMaximo) {
+        QByteArray bytes = entrada.read(entrada.size());
+        if (entrada.error() == QFileDevice::NoError)
+            return bytes;
+    }
+    *motivo =
+        Explicado(QCoreApplication::translate("Idioma", "No se pudo leer el archivo"), ErrorDelSistema());
+    return std::nullopt;
+}
+
+// Replaces the file in one step: a failure leaves what was there.
+bool Copiar(const QByteArray &bytes, const QString &destino, QString *motivo)
+{
+    QSaveFile salida(destino);
+    OlvidarErrorDelSistema();
+    if (salida.open(QIODevice::WriteOnly) && salida.write(bytes) == bytes.size() && salida.flush() &&
+        salida.commit())
+        return true;
+    const QString sistema = ErrorDelSistema();
+    *motivo = Explicado(QCoreApplication::translate("Idioma", "No se pudo copiar en %1")
+                            .arg(QDir::toNativeSeparators(destino)),
+                        sistema.isEmpty() ? salida.errorString() : sistema);
+    return false;
+}
+
+} // namespace
+
+QString MotivoNombre(const QString &nombre)
+{
+    // An empty name would make the file ".dxl": hidden as well.
+    if (nombre.isEmpty() || nombre.startsWith(u'.'))
+        return QCoreApplication::translate(
+            "Idioma", "Un nombre que empieza por un punto haría un archivo oculto, y Dexo no lo ofrecería "
+                      "como idioma.");
+    if (nombre.trimmed().isEmpty())
+        return QCoreApplication::translate("Idioma", "El nombre del idioma está en blanco.");
+    for (const QChar c : nombre) {
+        if (c.unicode() < 0x20 || QStringView(u"<>:\"/\\|?*").contains(c))
+            return QCoreApplication::translate(
+                "Idioma", "Un nombre de idioma no puede llevar caracteres de control ni ninguno de estos: "
+                          "< > : \" / \\ | ? *");
+    }
+    if (nombre.contains(QStringLiteral("..")))
+        return QCoreApplication::translate("Idioma",
+                                           "Un nombre de idioma no puede llevar dos puntos seguidos (..).");
+    // Windows drops them, so the file would not be the one the name says.
+    if (nombre.endsWith(u'.') || nombre.endsWith(u' '))
+        return QCoreApplication::translate(
+            "Idioma", "Un nombre de idioma no puede acabar en un punto ni en un espacio.");
+    if (EsDispositivo(nombre))
+        return QCoreApplication::translate("Idioma", "Windows reserva el nombre %1 para un dispositivo.")
+            .arg(nombre.section(u'.', 0, 0));
+    // 255 bytes is the limit of a file name on Linux, and no fewer characters on Windows.
+    if ((nombre + QString::fromUtf16(kExtension)).toUtf8().size() > 255)
+        return QCoreApplication::translate("Idioma", "El nombre es demasiado largo para un archivo.");
+    return {};
+}
+
 bool EsNombreValido(const QString &nombre)
 {
-    return !nombre.isEmpty() && !nombre.contains(u'/') && !nombre.contains(u'\\') && !nombre.contains(u':') &&
-           !nombre.contains(QStringLiteral(".."));
+    return MotivoNombre(nombre).isEmpty();
 }
 
 QString RutaArchivo(const QString &rutaPrograma, const QString &nombre)
@@ -65,6 +155,54 @@ std::optional<QString> NombreDeArchivoElegido(const QString &ruta)
     if (nombre.size() < 4)
         return std::nullopt;
     return nombre.chopped(4);
+}
+
+IdiomaElegido AdoptarArchivo(const Carpetas &carpetas, const QString &ruta,
+                             const std::function<bool(const QString &)> &preguntar)
+{
+    const auto rechazo = [&ruta](const QString &motivo) {
+        return IdiomaElegido{std::nullopt, QCoreApplication::translate(
+                                               "Idioma", "No se puede usar como idioma el archivo\n%1\n\n%2")
+                                               .arg(QDir::toNativeSeparators(ruta), motivo)};
+    };
+    const std::optional<QString> nombre = NombreDeArchivoElegido(ruta);
+    if (!nombre || !ruta.endsWith(QString::fromUtf16(kExtension), Qt::CaseInsensitive))
+        return rechazo(
+            QCoreApplication::translate("Idioma", "No es un archivo de idioma: su nombre no acaba en .dxl."));
+    if (const QString motivo = MotivoNombre(*nombre); !motivo.isEmpty())
+        return rechazo(motivo);
+    QString motivo;
+    const std::optional<QByteArray> bytes = LeerArchivo(ruta, &motivo);
+    if (!bytes)
+        return rechazo(motivo);
+    const PerfilLeido textos(ruta);
+    const QString falta = QString::fromUtf16(kFalta);
+    for (const int clave : {0, kT0}) {
+        if (textos.Leer(kClaves[clave].Seccion(), kClaves[clave].Clave(), falta) == falta)
+            return rechazo(QCoreApplication::translate(
+                               "Idioma", "No es un archivo de idioma de Dexo: le falta el texto [%1] %2.")
+                               .arg(kClaves[clave].Seccion(), kClaves[clave].Clave()));
+    }
+
+    // The name leads to this very file: nothing to copy.
+    const QString actual = carpetas.RutaIdioma(*nombre);
+    if (QFileInfo(actual).isFile() && QFileInfo(actual) == QFileInfo(ruta))
+        return {nombre, {}};
+    // Any other file is brought beside the user's languages, where the name finds it first.
+    const QString destino = RutaArchivo(carpetas.Ajustes(), *nombre);
+    if (QFileInfo(destino).isFile()) {
+        QString ignorado;
+        if (LeerArchivo(destino, &ignorado) == bytes)
+            return {nombre, {}};
+        if (!preguntar(QCoreApplication::translate(
+                           "Idioma", "Ya hay otro idioma %1 en\n%2\n\n¿Reemplazarlo por el archivo elegido?")
+                           .arg(*nombre, QDir::toNativeSeparators(carpetas.Ajustes()))))
+            return {};
+    }
+    carpetas.PrepararAjustes();
+    if (!Copiar(*bytes, destino, &motivo))
+        return rechazo(motivo);
+    return {nombre, {}};
 }
 
 } // namespace Idioma

@@ -5,15 +5,22 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
-// Choosing and reading language files. A language is a name; its file is that name + ".dxl" in the
-// program folder, and nowhere else.
+class Carpetas;
+
+// Choosing and reading language files. A language is a name; its file is that name + ".dxl",
+// looked up in the settings folder first (the languages the user saved or chose), then in the
+// program folder (the shipped ones). See Carpetas::RutaIdioma.
 namespace Idioma {
 
-// A name with a path separator, a drive colon or ".." would reach a file outside the program
-// folder, and an empty one names no file: none of them is a language.
+// The one rule of both programs for a language's name: why name + ".dxl" would not be a portable
+// file of a language folder (a separator, ":", "..", a character Windows refuses, a trailing dot
+// or blank, a Windows device name, a hidden or over-long file), in words for the user; empty when
+// the name is a language. The editor saves only such names and Dexo loads only such names.
+QString MotivoNombre(const QString &nombre);
 bool EsNombreValido(const QString &nombre);
 
 // rutaPrograma (ending in a separator) + nombre + ".dxl"; empty when the name is no language.
@@ -45,8 +52,22 @@ private:
 };
 
 // The language named by a file the user chose: the part after the last separator without its last
-// four characters (whatever they are). nullopt when that part is shorter than four characters,
-// which the windows treat as a cancelled choice.
+// four characters (whatever they are). nullopt when that part is shorter than four characters.
 std::optional<QString> NombreDeArchivoElegido(const QString &ruta);
+
+// A file chosen with "Abrir idioma..." or the options dialog's picker, made the language to use.
+struct IdiomaElegido
+{
+    std::optional<QString> nombre; // the language to use now
+    QString aviso;                 // why the file cannot be the language, for a message box
+};
+// The file itself becomes the language, or nothing changes and `aviso` says why: its name breaks
+// the rule, it cannot be read, or it is no language file (not ".dxl" in any case, or without the
+// first text of [Menu] and of [Opciones], whose absence would make a window fall back to
+// Español). A file that the name already leads to is used as it is; any other is copied into the
+// settings folder as name + ".dxl", and `preguntar` is asked before a different file there is
+// replaced (no answer: neither a name nor an aviso).
+IdiomaElegido AdoptarArchivo(const Carpetas &carpetas, const QString &ruta,
+                             const std::function<bool(const QString &)> &preguntar);
 
 } // namespace Idioma

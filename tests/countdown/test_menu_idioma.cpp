@@ -221,53 +221,67 @@ private slots:
 
     void abrirIdioma_data()
     {
-        QTest::addColumn<QString>("elegido");     // the dialog's answer, "" when cancelled
-        QTest::addColumn<QByteArray>("copia");    // Deutsch.dxl in the program folder, "" for none
-        QTest::addColumn<QString>("nombre");      // NombreIdioma afterwards
-        QTest::addColumn<QString>("primerTexto"); // the options item afterwards
-        QTest::addColumn<QString>("marcas");
+        QTest::addColumn<QString>("elegido");      // the dialog's answer, in the fixture's folder; "" cancels
+        QTest::addColumn<QByteArray>("contenido"); // written there first; null: the folder's own file
+        QTest::addColumn<QByteArray>("copia");     // Deutsch.dxl in the program folder, null for none
+        QTest::addColumn<QString>("nombre");       // NombreIdioma afterwards
+        QTest::addColumn<QString>("aviso");        // a word of the message box; "" for none
 
-        const QString fuera = QDir::tempPath() + "/otra carpeta/Deutsch.dxl";
-        QTest::newRow("Deutsch de otra carpeta, con copia")
-            << fuera << QByteArray("[Menu]\r\n0=Optionen einstellen\r\n") << "Deutsch"
-            << "Optionen einstellen..."
-            << "00000";
-        QTest::newRow("Deutsch de otra carpeta, sin copia") << fuera << QByteArray() << "Español"
-                                                            << "Texto de Español.dxl..."
-                                                            << "10000";
-        QTest::newRow("Notas.txt") << QDir::tempPath() + "/Notas.txt" << QByteArray() << "Notas"
-                                   << "Notizen..."
-                                   << "00000";
-        QTest::newRow("English elegido") << QDir::tempPath() + "/English.dxl" << QByteArray() << "English"
-                                         << "Set up options..."
-                                         << "01000";
-        QTest::newRow("nombre corto") << "/tmp/a.d" << QByteArray() << "English"
-                                      << "Set up options..."
-                                      << "01000";
-        QTest::newRow("cancelado") << QString() << QByteArray() << "English"
-                                   << "Set up options..."
-                                   << "01000";
+        const QByteArray de = "[Menu]\r\n0=Optionen einstellen\r\n[Opciones]\r\nT0=Optionen\r\n";
+        const QByteArray alt = "[Menu]\r\n0=Alt\r\n[Opciones]\r\nT0=Alt\r\n";
+        const QString fuera = "otra carpeta/Deutsch.dxl";
+        QTest::newRow("otra carpeta, con copia") << fuera << de << de << "Deutsch"
+                                                 << "";
+        QTest::newRow("otra carpeta, sin copia") << fuera << de << QByteArray() << "Deutsch"
+                                                 << "";
+        QTest::newRow("en mayúsculas") << "otra carpeta/Deutsch.DXL" << de << QByteArray() << "Deutsch"
+                                       << "";
+        // The question about replacing is answered yes when the row expects the new language.
+        QTest::newRow("copia distinta, reemplazada") << fuera << de << alt << "Deutsch"
+                                                     << "";
+        QTest::newRow("copia distinta, conservada") << fuera << de << alt << "English"
+                                                    << "";
+        QTest::newRow("Español de la carpeta") << "Español.dxl" << QByteArray() << QByteArray() << "Español"
+                                               << "";
+        QTest::newRow("no existe") << fuera << QByteArray() << QByteArray() << "English"
+                                   << "leer";
+        QTest::newRow("Notas.txt") << "Notas.txt" << de << QByteArray() << "English"
+                                   << ".dxl";
+        QTest::newRow("nombre corto") << "a.d" << de << QByteArray() << "English"
+                                      << ".dxl";
+        QTest::newRow("nombre no portable") << "otra carpeta/v1..2.dxl" << de << QByteArray() << "English"
+                                            << "(..)";
+        QTest::newRow("sin textos del menú")
+            << fuera << QByteArray("[Opciones]\r\nT0=Optionen\r\n") << QByteArray() << "English"
+            << "[Menu] 0";
+        QTest::newRow("cancelado") << QString() << QByteArray() << QByteArray() << "English"
+                                   << "";
     }
     void abrirIdioma()
     {
         QFETCH(QString, elegido);
+        QFETCH(QByteArray, contenido);
         QFETCH(QByteArray, copia);
         QFETCH(QString, nombre);
-        QFETCH(QString, primerTexto);
-        QFETCH(QString, marcas);
+        QFETCH(QString, aviso);
 
         FixturePrincipal f;
         f.PonerIdioma("English");
-        f.carpeta.Escribir("Notas.dxl", "[Menu]\r\n0=Notizen\r\n");
+        f.carpeta.Escribir("Notas.dxl", "[Menu]\r\n0=Notizen\r\n[Opciones]\r\nT0=Notizen\r\n");
         if (!copia.isEmpty())
             f.carpeta.Escribir("Deutsch.dxl", copia);
         f.carpeta.EscribirIni("[Opciones]\r\nIdioma=English\r\n");
         // Español.dxl with a text of its own, so that a fallback shows.
-        f.carpeta.Escribir("Español.dxl", "[Menu]\r\n0=Texto de Espa\xf1ol.dxl\r\n");
+        f.carpeta.Escribir("Español.dxl", "[Menu]\r\n0=Texto de Espa\xf1ol.dxl\r\n[Opciones]\r\nT0=O\r\n");
+        QVERIFY(QDir(f.carpeta.Ruta()).mkdir("otra carpeta"));
+        if (!contenido.isNull())
+            f.carpeta.Escribir(elegido, contenido);
         FrmMain &w = f.Iniciar();
+        const QByteArray ini = f.carpeta.LeerIni();
 
         if (!elegido.isEmpty())
-            f.plataforma.archivos.enqueue(elegido);
+            f.plataforma.archivos.enqueue(f.carpeta.Archivo(elegido));
+        f.plataforma.respuestas.enqueue(nombre == "Deutsch");
         w.Menu()->mnuTradel[0]->trigger();
         QCOMPARE(f.plataforma.Llamadas("dialogo-abrir"), QStringList{"dialogo-abrir Open language"});
         QCOMPARE(f.plataforma.ultimoFiltro, kFiltro);
@@ -276,8 +290,15 @@ private slots:
         QCOMPARE(f.gral.NombreIdioma, nombre);
         QCOMPARE(IdiomaGuardado(f), nombre);
         QCOMPARE(w.Menu()->mnuIdiomaSel->text(), ".: " + nombre + " :.");
-        QCOMPARE(Textos(w).front(), primerTexto);
-        QCOMPARE(Marcas(w), marcas);
+        QCOMPARE(Textos(w), TextosDe(f.gral.ArchivoIdioma(nombre)));
+        QCOMPARE(Marcas(w), nombre == "Deutsch" ? "00000" : nombre == "English" ? "01000" : "10000");
+        // A file that is not taken leaves the settings as they were and says why.
+        QCOMPARE(f.carpeta.LeerIni() == ini, nombre == "English");
+        const QStringList avisos = f.plataforma.Llamadas("aviso");
+        QCOMPARE(avisos.size(), aviso.isEmpty() ? 0 : 1);
+        QVERIFY2(aviso.isEmpty() || avisos.front().contains(aviso), qPrintable(avisos.join(u'\n')));
+        // The chosen texts are in the folder under the language's name once they are the language.
+        QCOMPARE(f.carpeta.Leer("Deutsch.dxl"), nombre == "Deutsch" ? contenido : copia);
     }
 
     void nombresQueNoSonIdiomas_data()

@@ -84,7 +84,7 @@ private slots:
         f.carpeta.EscribirIni("[Opciones]\r\nIdioma=English\r\n");
         FrmMain &w = f.Iniciar();
         QCOMPARE(w.windowTitle(),
-                 QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langage : Lingua :."));
+                 QStringLiteral(".: Tradel :: Dexo :: Idioma : Language : Langue : Lingua :."));
         QCOMPARE(Etiquetas(w), TextosDe(f.carpeta.Archivo("English.dxl")));
         QCOMPARE(Cajas(w), Todos(QString()));
         QCOMPARE(Estado(w), QStringLiteral("0 1 / 4 <off >on"));
@@ -175,7 +175,7 @@ private slots:
         w.ImgSelIdioma_Click(1);
         QCOMPARE(f.plataforma.Llamadas("dialogo-abrir"), QStringList{"dialogo-abrir Seleccionar..."});
         QCOMPARE(f.plataforma.ultimoFiltro,
-                 QStringLiteral("Idioma :: Language :: Langage :: Lingua (DXL)|*.dxl"));
+                 QStringLiteral("Idioma :: Language :: Langue :: Lingua (DXL)|*.dxl"));
         QCOMPARE(f.plataforma.ultimaCarpeta, f.carpeta.Ruta());
         QCOMPARE(w.TxTIdioma[0]->text(), QStringLiteral("Optionen"));
         QCOMPARE(w.TxTIdioma[1]->text(), QStringLiteral("?"));
@@ -259,7 +259,7 @@ private slots:
         w.CmdGuardar_Click();
         QCOMPARE(f.plataforma.Llamadas("dialogo-guardar"), QStringList{"dialogo-guardar Guardar cambios"});
         QCOMPARE(f.plataforma.ultimoFiltro,
-                 QStringLiteral("Idioma :: Language :: Langage :: Lingua (DXL)|*.dxl"));
+                 QStringLiteral("Idioma :: Language :: Langue :: Lingua (DXL)|*.dxl"));
         QByteArray esperado = "[Menu]\r\n";
         for (int s = 0; s < Paginas::kSlotsUsados; ++s) {
             if (s == Idioma::kT0)
@@ -339,7 +339,7 @@ private slots:
         QTest::newRow("con un punto dentro") << "Español v.2"
                                              << "Español v.2.dxl";
         QTest::newRow("en mayúsculas") << "Deutsch.DXL"
-                                       << "Deutsch.DXL";
+                                       << "Deutsch.dxl";
         QTest::newRow("con punto final") << "Deutsch."
                                          << "Deutsch.dxl";
     }
@@ -354,6 +354,31 @@ private slots:
         QVERIFY(f.carpeta.Existe(escrito));
         QCOMPARE(QDir(f.carpeta.Archivo(QString())).entryList(QDir::Files), QStringList{escrito});
         QCOMPARE(w.ArchivoIdioma, f.carpeta.Ruta() + escrito);
+    }
+
+    void nombreFinalQueYaExiste()
+    {
+        // The dialog asked about the name chosen, which is free; the file written exists: asked again.
+        for (const auto &[elegido, escrito] :
+             {std::pair{"Italiano.", "Italiano.dxl"}, std::pair{"Castellano 1.1", "Castellano 1.1.dxl"}}) {
+            FixtureTradel f;
+            f.carpeta.Escribir(escrito, "[Menu]\r\n0=Viejo\r\n");
+            FrmMain &w = f.Iniciar();
+            w.TxTIdioma[0]->setText("Nuevo");
+            f.plataforma.archivos << f.carpeta.Archivo(
+                elegido); // "no"; the dialog that comes back is cancelled
+            w.CmdGuardar_Click();
+            QCOMPARE(f.plataforma.Llamadas("pregunta"), QStringList{"pregunta " + QString::fromUtf8(escrito) +
+                                                                    " ya existe.\n¿Quiere reemplazarlo?"});
+            QCOMPARE(f.plataforma.Llamadas("dialogo-guardar").size(), 2);
+            QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo(escrito), Idioma::kClaves[0]),
+                     QStringLiteral("Viejo"));
+            f.plataforma.archivos << f.carpeta.Archivo(elegido);
+            f.plataforma.respuestas << true;
+            w.CmdGuardar_Click();
+            QCOMPARE(Idioma::LeerTexto(f.carpeta.Archivo(escrito), Idioma::kClaves[0]),
+                     QStringLiteral("Nuevo"));
+        }
     }
 
     void nombreRechazado_data()

@@ -294,19 +294,24 @@ private slots:
         QCOMPARE(f.gral.NombreIdioma, QStringLiteral("Español"));
         QCOMPARE(d.LblTitulo(0)->text(), QStringLiteral(".: OPCIONES :."));
         QVERIFY(!f.carpeta.Existe(QStringLiteral("Dexo.INI")));
+        QCOMPARE(f.plataforma.Llamadas("aviso").size(), archivo.isEmpty() ? 0 : 1); // says why
         if (bandera == 0)
             QCOMPARE(f.plataforma.Llamadas("dialogo-abrir"), QStringList{"dialogo-abrir Seleccionar..."});
     }
 
     void archivoElegidoEnLaCarpeta()
     {
+        // Chosen in another folder: copied into the settings folder, where the name finds it.
         FixtureOpciones f;
-        f.carpeta.Escribir(QStringLiteral("Klingon.dxl"), Dxl("T0=nIvbogh\r\n"));
+        const QByteArray klingon = "[Menu]\r\n0=x\r\n" + Dxl("T0=nIvbogh\r\n");
+        QVERIFY(QDir(f.carpeta.Ruta()).mkdir(QStringLiteral("otra")));
+        f.carpeta.Escribir(QStringLiteral("otra/Klingon.dxl"), klingon);
         FrmOpc &d = f.Abrir();
-        f.plataforma.archivos << QStringLiteral("/otra/carpeta/Klingon.dxl");
+        f.plataforma.archivos << f.carpeta.Archivo(QStringLiteral("otra/Klingon.dxl"));
         d.ImgIdioma_Click(0);
         QCOMPARE(d.LblTitulo(15)->text(), QStringLiteral("Klingon"));
         QCOMPARE(d.LblTitulo(0)->text(), QStringLiteral(".: NIVBOGH :."));
+        QCOMPARE(f.carpeta.Leer(QStringLiteral("Klingon.dxl")), klingon);
     }
 
     void respaldoSinBucle()

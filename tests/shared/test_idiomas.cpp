@@ -82,26 +82,38 @@ private slots:
 
     void nombresQueNoSonIdiomas_data()
     {
+        // One rule for both programs: a name whose file Windows and Linux both keep as it is.
         QTest::addColumn<QString>("nombre");
-        QTest::addColumn<bool>("valido");
-        QTest::newRow("Español") << QStringLiteral("Español") << true;
-        QTest::newRow("con espacio y punto") << QStringLiteral("Español v.2") << true;
-        QTest::newRow("vacío") << QString() << false;
-        QTest::newRow("subir de carpeta") << QStringLiteral("../../x") << false;
-        QTest::newRow("dos puntos solos") << QStringLiteral("..") << false;
-        QTest::newRow("barra") << QStringLiteral("sub/English") << false;
-        QTest::newRow("barra invertida") << QStringLiteral("sub\\English") << false;
-        QTest::newRow("ruta absoluta") << QStringLiteral("/etc/passwd") << false;
-        QTest::newRow("unidad") << QStringLiteral("C:English") << false;
+        QTest::addColumn<QString>("motivo"); // a word of the reason; "" for a language
+        const QList<std::pair<QString, QStringList>> casos = {
+            {"",
+             {"Español", "Español v.2", "Castellano 1.1", " Français", "Con leche", "COM10",
+              QString(251, u'a')}},
+            {"oculto", {"", ".Italiano", "..", "../../x"}},
+            {"blanco", {"   "}},
+            {"caracteres",
+             {"sub/English", "sub\\English", "/etc/passwd", "C:English", "Español: tú", "¿Qué?", "a*b", "a|b",
+              "<b>", "\"x\"", "a\tb"}},
+            {"(..)", {"v1..2"}},
+            {"acabar", {"Italiano.", "Italiano "}},
+            {"dispositivo", {"CON", "nul", "Aux.v2", "PRN .x", "com1", "LPT9", "COM\u00B9"}},
+            {"largo", {QString(252, u'a'), QString(126, u'é')}}, // 256 bytes with ".dxl"
+        };
+        for (const auto &[motivo, nombres] : casos) {
+            for (const QString &nombre : nombres)
+                QTest::newRow(qPrintable(motivo + u':' + nombre)) << nombre << motivo;
+        }
     }
     void nombresQueNoSonIdiomas()
     {
         QFETCH(QString, nombre);
-        QFETCH(bool, valido);
-        QCOMPARE(Idioma::EsNombreValido(nombre), valido);
+        QFETCH(QString, motivo);
+        const QString dado = Idioma::MotivoNombre(nombre);
+        QVERIFY2(motivo.isEmpty() ? dado.isEmpty() : dado.contains(motivo), qPrintable(dado));
+        QCOMPARE(Idioma::EsNombreValido(nombre), motivo.isEmpty());
         const QString ruta = Idioma::RutaArchivo(QStringLiteral("/programa/"), nombre);
-        QCOMPARE(ruta.isEmpty(), !valido);
-        if (valido)
+        QCOMPARE(ruta.isEmpty(), !motivo.isEmpty());
+        if (motivo.isEmpty())
             QCOMPARE(ruta, QStringLiteral("/programa/") + nombre + QStringLiteral(".dxl"));
     }
 
