@@ -301,6 +301,7 @@ void FrmMain::TmrGetDay_Timer()
         return;
     fechaHoy_ = hoy;
     ActualizarDias();
+    emit diaCambiado(hoy);
 }
 
 // A screen reader reads the count in words, not as a row of digits and a separator.
@@ -331,6 +332,7 @@ void FrmMain::mnuOpciones_Click()
 void FrmMain::MostrarOpciones()
 {
     FrmOpc dialogo(gral_, this);
+    connect(this, &FrmMain::diaCambiado, &dialogo, &FrmOpc::CambiarHoy);
     // Beside the count, never over it: the transparency bars, the colour and the font act on the
     // count, and the user must see them do it.
     if (const QScreen *pantalla = screen()) {

@@ -81,6 +81,8 @@ public:
 signals:
     // The close sequence has run; the program may end.
     void programaTerminado();
+    // The day watch has seen a new day.
+    void diaCambiado(QDate hoy);
 
 protected:
     bool event(QEvent *evento) override;

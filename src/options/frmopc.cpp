@@ -72,7 +72,7 @@ FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gr
     PicOpciones_->setObjectName(QStringLiteral("PicOpciones"));
     PicOpciones_->setGeometry(QRect(QPoint(0, 0), tamano));
     // Same place, same size and the same background as the main panel.
-    PicAviso_ = new PanelAviso(gral_, this);
+    PicAviso_ = new PanelAviso(gral_, edicion_, this);
     PicAviso_->setGeometry(QRect(QPoint(0, 0), tamano));
     PicAviso_->hide();
     for (const auto &[indice, titulo] : PicAviso_->Titulos())
@@ -113,7 +113,7 @@ void FrmOpc::CrearPanelOpciones()
     FraFecha_ = new SelectorFecha(hoy_, PicOpciones_);
     FraFecha_->setGeometry(RectTwips(360, 1020, 3000, 2880));
     connect(FraFecha_, &SelectorFecha::fechaElegida, this,
-            [this](QDate fecha) { gral_.FechaEvento = Valores::TextoFecha(fecha); });
+            [this](QDate fecha) { edicion_.FechaEvento = Valores::TextoFecha(fecha); });
 
     titulo(8, QRect(360, 4110, 2400, 600), u"Configurar aviso:");
     CmdAviso_ = new BotonImagen(QStringLiteral(":/options/aviso.svg"), QSize(32, 32), PicOpciones_);
@@ -220,7 +220,7 @@ void FrmOpc::CargarOpciones()
 
     const QString espanol = QString::fromUtf16(Idioma::kEspanol);
     PonerTitulo(titulos_[15], Idioma::EsNombreValido(ajustes.idioma) ? ajustes.idioma : espanol);
-    gral_.NombreIdioma = titulos_[15].texto->text();
+    edicion_.NombreIdioma = titulos_[15].texto->text();
 
     // A hand-edited level outside 1 to 10 is clamped, so the main window never disappears.
     nivelGuardado_ = std::clamp<int>(ajustes.nivelTransp.value_or(kNivelMaximo), kNivelMinimo, kNivelMaximo);
@@ -256,7 +256,7 @@ void FrmOpc::CargarOpciones()
 void FrmOpc::CargarFecha(const QString &guardada)
 {
     const QString sinFecha = Texto(Ajustes::SinFecha);
-    gral_.FechaEvento = guardada;
+    edicion_.FechaEvento = guardada;
     std::optional<QDate> fecha;
     if (guardada != sinFecha)
         fecha = Valores::Fecha(guardada);
@@ -267,13 +267,13 @@ void FrmOpc::CargarFecha(const QString &guardada)
             tr("La fecha seleccionada (%1) para el último\nevento es muy antigua. Se reinicirá a la "
                "fecha actual.")
                 .arg(QLocale().toString(*fecha, QLocale::ShortFormat)));
-        gral_.FechaEvento = sinFecha;
+        edicion_.FechaEvento = sinFecha;
         gral_.GuardarAjuste(Ajustes::Fecha, sinFecha, this);
         gral_.Recargar = true;
         fecha.reset();
     } else if (guardada != sinFecha && (!fecha || !FraFecha_->Ofrecida(*fecha))) {
         // Malformed or beyond the offered years: shown as no date; only a save writes it.
-        gral_.FechaEvento = sinFecha;
+        edicion_.FechaEvento = sinFecha;
         fecha.reset();
     }
     FraFecha_->Cargar(fecha);
@@ -322,7 +322,7 @@ void FrmOpc::CmdGuardar_Click()
 {
     const QFont fuente = PicMuestra_->LblDiasAux->font();
     const QString fecha =
-        FraFecha_->Elegida() ? Valores::TextoFecha(*FraFecha_->Elegida()) : gral_.FechaEvento;
+        FraFecha_->Elegida() ? Valores::TextoFecha(*FraFecha_->Elegida()) : edicion_.FechaEvento;
     const QList<EscrituraPerfil> escrituras{
         Escritura(Ajustes::Fecha, fecha),
         Escritura(Ajustes::Idioma, titulos_[15].texto->text()),
@@ -330,11 +330,11 @@ void FrmOpc::CmdGuardar_Click()
         Escritura(Ajustes::FColor, Valores::TextoColor(BgrDesdeColor(PicMuestra_->ColorFondo()))),
         Escritura(Ajustes::SVisible, Texto(ImgSvisible_->isChecked() ? Ajustes::Si : Ajustes::No)),
         Escritura(Ajustes::Inicio, Texto(ImgInicio_->isChecked() ? Ajustes::Si : Ajustes::No)),
-        Escritura(Ajustes::Aviso, QString::number(gral_.TipoAviso)),
+        Escritura(Ajustes::Aviso, QString::number(edicion_.TipoAviso)),
         Escritura(Ajustes::Evento, PicAviso_->TxtEvento->text()),
-        Escritura(Ajustes::Sonido, gral_.ArchivoSonido),
-        Escritura(Ajustes::Archivo, gral_.ArchivoAbrir),
-        Escritura(Ajustes::Icono, gral_.IconoAviso),
+        Escritura(Ajustes::Sonido, edicion_.ArchivoSonido),
+        Escritura(Ajustes::Archivo, edicion_.ArchivoAbrir),
+        Escritura(Ajustes::Icono, edicion_.IconoAviso),
         Escritura(Ajustes::FuenteNombre, fuente.family()),
         Escritura(Ajustes::FuenteTam, TextoTamano(fuente.pointSizeF())),
         Escritura(Ajustes::FuenteNegrita, TextoBooleano(fuente.bold())),
@@ -356,7 +356,7 @@ void FrmOpc::CmdGuardar_Click()
                                     .arg(QDir::toNativeSeparators(gral_.ArchivoIni), motivo));
         return;
     }
-    gral_.FechaEvento = fecha;
+    // The main window takes everything from the file it now reads: one way into the shared state.
     gral_.Recargar = true;
     // The file records the choice even when the entry cannot be written; the user is told then.
     gral_.InicioSistema.Aplicar(ImgInicio_->isChecked(), gral_.RutaPrograma, this);
@@ -382,18 +382,17 @@ void FrmOpc::done(int resultado)
 {
     PicMuestra_->Detener();
     if (resultado != QDialog::Accepted) {
-        // Closed without saving: nothing chosen here may outlive the dialog. The main window counts
-        // and gives the notice from the shared state, which goes back to what the file says.
+        // Closed without saving: the transparency previewed and a language tried here end with
+        // the dialog; everything else it edited lived only in it.
         gral_.AplicarTransparencia(principal_,
                                    static_cast<qint16>(Valores::OpacidadDesdeNivel(nivelGuardado_)));
-        const AjustesLeidos ajustes = LeerAjustes(gral_.ArchivoIni);
-        gral_.NombreIdioma = ajustes.idioma;
-        gral_.Traduccion.Aplicar(gral_.NombreIdioma); // nor a language tried here
-        gral_.FechaEvento = ajustes.fecha;
-        gral_.TipoAviso = ajustes.aviso;
-        gral_.ArchivoSonido = ajustes.sonido;
-        gral_.ArchivoAbrir = ajustes.archivo;
-        gral_.IconoAviso = ajustes.icono;
+        gral_.Traduccion.Aplicar(gral_.NombreIdioma);
     }
     QDialog::done(resultado);
+}
+
+void FrmOpc::CambiarHoy(QDate hoy)
+{
+    hoy_ = hoy;
+    FraFecha_->CambiarHoy(hoy);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "opcioneseditadas.h"
 #include "titulos.h"
 
 #include <QDate>
@@ -28,8 +29,12 @@ public:
     FrmOpc(ModGral &gral, QWidget *principal);
     ~FrmOpc() override;
 
-    // Copies every setting of the file into the controls and the shared state.
+    // Copies every setting of the file into the controls and the dialog's edits.
     void CargarOpciones();
+    // What the dialog holds beyond its controls, as edited so far.
+    const OpcionesEditadas &Edicion() const { return edicion_; }
+    // The day has changed while the dialog is open: days that became past are greyed.
+    void CambiarHoy(QDate hoy);
     // The [Opciones] texts of the current language.
     void AplicarIdioma();
     // 0 picks a language file, 1 to 5 the built-in languages.
@@ -75,6 +80,7 @@ private:
     ModGral &gral_;
     QWidget *principal_;
     QDate hoy_;
+    OpcionesEditadas edicion_;
     int nivelGuardado_ = kNivelMaximo;
     bool enRespaldoIdioma_ = false;
 

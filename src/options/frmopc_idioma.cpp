@@ -74,12 +74,12 @@ void FrmOpc::PonerTextos(const QStringList &titulos, const QString &ventana,
 
 QString FrmOpc::ArchivoIdioma() const
 {
-    return gral_.ArchivoIdioma(gral_.NombreIdioma);
+    return gral_.ArchivoIdioma(edicion_.NombreIdioma);
 }
 
 bool FrmOpc::IdiomaDisponible() const
 {
-    return gral_.ExisteIdioma(gral_.NombreIdioma);
+    return gral_.ExisteIdioma(edicion_.NombreIdioma);
 }
 
 void FrmOpc::PonerTextosIncorporados()
@@ -96,7 +96,7 @@ void FrmOpc::PonerTextosIncorporados()
 void FrmOpc::AplicarIdioma()
 {
     // The dialog, its date frame and notice panel, and Qt's dialogs opened from it, switch too.
-    gral_.Traduccion.Aplicar(gral_.NombreIdioma);
+    gral_.Traduccion.Aplicar(edicion_.NombreIdioma);
     const Idioma::TextosLeidos archivo(ArchivoIdioma(), Idioma::kLargoUsado);
     const QString falta = QString::fromUtf16(Idioma::kFalta);
     QStringList titulos;
@@ -119,7 +119,7 @@ void FrmOpc::AplicarIdioma()
     const QString ventana = archivo.Texto(Idioma::kMC, porDefecto);
     const QString fc = archivo.Texto(Idioma::kFC, porDefecto);
     std::optional<QString> indicacion;
-    if (gral_.FechaEvento == QString::fromUtf16(Ajustes::SinFecha))
+    if (edicion_.FechaEvento == QString::fromUtf16(Ajustes::SinFecha))
         indicacion = fc;
     QStringList consejos;
     for (int i = 0; i <= 6; ++i)
@@ -149,11 +149,11 @@ void FrmOpc::ImgIdioma_Click(int indice)
     } else if (indice >= 1 && indice <= 5) {
         PonerTitulo(titulos_[15], QString::fromUtf16(Idioma::kIdiomas[static_cast<size_t>(indice - 1)]));
     }
-    gral_.NombreIdioma = titulos_[15].texto->text();
+    edicion_.NombreIdioma = titulos_[15].texto->text();
     if (IdiomaDisponible()) {
         AplicarIdioma();
         return;
     }
-    gral_.NombreIdioma = QString::fromUtf16(Idioma::kEspanol);
-    PonerTitulo(titulos_[15], gral_.NombreIdioma);
+    edicion_.NombreIdioma = QString::fromUtf16(Idioma::kEspanol);
+    PonerTitulo(titulos_[15], edicion_.NombreIdioma);
 }

@@ -95,7 +95,8 @@ QString RutaAbreviada(const QString &ruta)
     return ruta.left(3) + QStringLiteral("...") + ruta.mid(ultima + 1);
 }
 
-PanelAviso::PanelAviso(ModGral &gral, QWidget *padre) : PanelFondo(padre), gral_(gral)
+PanelAviso::PanelAviso(ModGral &gral, OpcionesEditadas &edicion, QWidget *padre)
+    : PanelFondo(padre), gral_(gral), edicion_(edicion)
 {
     setObjectName(QStringLiteral("PicAviso"));
     const QString marcado = QStringLiteral(":/options/marcado.svg");
@@ -210,18 +211,18 @@ void PanelAviso::MarcarCodigo(int codigo)
 
 void PanelAviso::Cargar(const AjustesLeidos &ajustes)
 {
-    gral_.TipoAviso = ajustes.aviso;
+    edicion_.TipoAviso = ajustes.aviso;
     MarcarCodigo(ajustes.aviso);
     TxtEvento->setText(ajustes.evento);
 
-    gral_.ArchivoSonido = ajustes.sonido;
+    edicion_.ArchivoSonido = ajustes.sonido;
     MostrarRuta(16, ajustes.sonido);
-    gral_.ArchivoAbrir = ajustes.archivo;
+    edicion_.ArchivoAbrir = ajustes.archivo;
     MostrarRuta(17, ajustes.archivo);
 
     const Valores::Icono icono = Valores::LeerIcono(ajustes.icono);
     const int numero = icono.numero < 0 ? 0 : icono.numero;
-    gral_.IconoAviso = QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0')) + icono.ruta;
+    edicion_.IconoAviso = QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0')) + icono.ruta;
     ImgIcono_Click(numero);
     ImgIcono[kIconoPropio]->PonerImagen(QPixmap());
     if (!icono.ruta.isEmpty()) {
@@ -233,7 +234,7 @@ void PanelAviso::Cargar(const AjustesLeidos &ajustes)
 
 void PanelAviso::CmdAvisoOk_Click()
 {
-    gral_.TipoAviso = static_cast<qint16>(CodigoDeMarcas());
+    edicion_.TipoAviso = static_cast<qint16>(CodigoDeMarcas());
     hide();
     emit cerrado();
 }
@@ -262,8 +263,8 @@ void PanelAviso::ImgIcono_Click(int indice)
                       RectTwips(0, filaBaja ? kSupMarcadorBajo : kSupMarcadorAlto, 0, 0).y());
     Line19->setVisible(!filaBaja);
     // The own picture's path rides along, so choosing icon 12 again brings it back.
-    const QString resto = gral_.IconoAviso.size() > 2 ? gral_.IconoAviso.mid(2) : QString();
-    gral_.IconoAviso = QStringLiteral("%1").arg(indice, 2, 10, QLatin1Char('0')) + resto;
+    const QString resto = edicion_.IconoAviso.size() > 2 ? edicion_.IconoAviso.mid(2) : QString();
+    edicion_.IconoAviso = QStringLiteral("%1").arg(indice, 2, 10, QLatin1Char('0')) + resto;
 }
 
 bool PanelAviso::CargarImagenPropia(const QString &ruta, QString *error)
@@ -297,7 +298,7 @@ void PanelAviso::ImgSelec_Click(int indice)
         return;
     switch (indice) {
     case 0: {
-        gral_.IconoAviso = QStringLiteral("12") + ruta;
+        edicion_.IconoAviso = QStringLiteral("12") + ruta;
         ImgIcono_Click(kIconoPropio);
         QString error;
         if (!CargarImagenPropia(ruta, &error))
@@ -306,11 +307,11 @@ void PanelAviso::ImgSelec_Click(int indice)
     }
     case 1:
         MostrarRuta(16, ruta);
-        gral_.ArchivoSonido = ruta;
+        edicion_.ArchivoSonido = ruta;
         break;
     default:
         MostrarRuta(17, ruta);
-        gral_.ArchivoAbrir = ruta;
+        edicion_.ArchivoAbrir = ruta;
         break;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "claves.h"
+#include "opcioneseditadas.h"
 #include "titulos.h"
 
 #include <QLineEdit>
@@ -39,7 +40,7 @@ private:
 
 // The notice panel: the three choices (message, sound, file), the icon of the message, the event's
 // description and the sound and file chosen. It edits TipoAviso, ArchivoSonido, ArchivoAbrir and
-// IconoAviso of the shared state; only the dialog's save writes them.
+// IconoAviso of the dialog's edits; only the dialog's save writes them.
 class PanelAviso : public PanelFondo
 {
     Q_OBJECT
@@ -47,7 +48,7 @@ class PanelAviso : public PanelFondo
 public:
     static constexpr int kIconoPropio = 12;
 
-    PanelAviso(ModGral &gral, QWidget *padre);
+    PanelAviso(ModGral &gral, OpcionesEditadas &edicion, QWidget *padre);
 
     // Steps of the dialog's load: the code, the event, the sound, the file and the icon.
     void Cargar(const AjustesLeidos &ajustes);
@@ -85,6 +86,7 @@ private:
     bool CargarImagenPropia(const QString &ruta, QString *error);
 
     ModGral &gral_;
+    OpcionesEditadas &edicion_;
     std::map<int, Titulo> titulos_;
     // The sound and the file as chosen or stored (their labels may show them shortened).
     std::array<QString, 2> rutas_{QString::fromUtf16(Ajustes::Ninguno), QString::fromUtf16(Ajustes::Ninguno)};

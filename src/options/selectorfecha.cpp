@@ -210,20 +210,24 @@ void SelectorFecha::AjustarDias()
     }
 
     LimpiarDias();
-    for (QRadioButton *dia : OptDia)
-        dia->setEnabled(true);
+    AtenuarPasados();
+}
 
-    if (CmbMes->currentIndex() < 0 || anno != hoy_.year())
-        return;
-    const int numeroMes = CmbMes->currentData().toInt();
-    if (numeroMes < hoy_.month()) {
-        for (QRadioButton *dia : OptDia)
-            dia->setEnabled(false);
-        return;
-    }
-    if (numeroMes == hoy_.month()) {
-        for (int i = 0; i + 1 < hoy_.day(); ++i)
-            OptDia[static_cast<size_t>(i)]->setEnabled(false);
+void SelectorFecha::CambiarHoy(QDate hoy)
+{
+    hoy_ = hoy;
+    AtenuarPasados();
+}
+
+void SelectorFecha::AtenuarPasados()
+{
+    const int mes = CmbMes->currentData().toInt();
+    const int anno = CmbAnno->currentText().toInt();
+    for (int i = 0; i < 31; ++i) {
+        // A day the month does not have is hidden; it stays enabled like any other.
+        const QDate dia(anno, mes, i + 1);
+        OptDia[static_cast<size_t>(i)]->setEnabled(CmbMes->currentIndex() < 0 || !dia.isValid() ||
+                                                   dia >= hoy_);
     }
 }
 

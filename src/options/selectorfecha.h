@@ -29,6 +29,9 @@ public:
     // The prompt shown while no date is chosen (a language's own text).
     void PonerIndicacion(const QString &texto);
     void AjustarDias();
+    // A new day while the frame is shown: the days that became past are greyed; the day chosen
+    // stays chosen.
+    void CambiarHoy(QDate hoy);
 
     std::optional<QDate> Elegida() const { return elegida_; }
     // The name of month 1..12 in the language shown.
@@ -51,6 +54,8 @@ private:
     void AnnoOMesElegido();
     void DiaElegido(int indice);
     void LimpiarDias();
+    // Past days cannot be chosen: days before today in the month shown are greyed.
+    void AtenuarPasados();
 
     QButtonGroup *grupo_;
     QDate hoy_;

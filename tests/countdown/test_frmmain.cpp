@@ -3,6 +3,7 @@
 #include "valores.h"
 
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -116,6 +117,30 @@ private slots:
         f.reloj.Avanzar(-2); // the user sets the clock back
         w.TmrGetDay_Timer();
         QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.002"));
+    }
+
+    // A day clicked in the options dialog and not saved, late in the evening; midnight passes with
+    // the dialog open, then Escape. The count and the menu stay on the saved date throughout, and
+    // the day that has just become past is greyed in the dialog.
+    void diaSinGuardarYMedianoche()
+    {
+        FixturePrincipal f(QDate(2026, 12, 7));
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=18/12/2026\r\n");
+        FrmMain &w = f.Iniciar();
+        QStringList visto;
+        QTimer::singleShot(0, &w, [&] {
+            QWidget *dialogo = QApplication::activeModalWidget();
+            dialogo->findChild<QRadioButton *>(QStringLiteral("OptDia19"))->click(); // the 20th
+            f.reloj.Avanzar(1);
+            w.TmrGetDay_Timer();
+            visto << w.Etiqueta()->text();
+            for (const char *dia : {"OptDia6", "OptDia7"})
+                visto << (dialogo->findChild<QRadioButton *>(QLatin1String(dia))->isEnabled() ? "sí" : "no");
+            QTest::keyClick(dialogo, Qt::Key_Escape);
+        });
+        w.Menu()->mnuOpciones->trigger();
+        visto << w.Etiqueta()->text() << w.Menu()->mnuFecha->text();
+        QCOMPARE(visto, QStringList({"00.010", "no", "sí", "00.010", ".: vie :: 18/12/2026 :."}));
     }
 
     void vigilanciaDelDia()

@@ -266,7 +266,7 @@ private slots:
                            Dxl("T0=Opciones\r\nMC=Mis opciones\r\nFC=Elija\r\n"));
         d.ImgIdioma(1)->click();
         QCOMPARE(d.LblTitulo(15)->text(), QStringLiteral("Español"));
-        QCOMPARE(f.gral.NombreIdioma, QStringLiteral("Español"));
+        QCOMPARE(f.dialogo->Edicion().NombreIdioma, QStringLiteral("Español"));
         QCOMPARE(d.windowTitle(), QStringLiteral(".:: Mis opciones ::."));
         QCOMPARE(d.FraFecha()->LblDexo->text(), QStringLiteral("Elija"));
         QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Opciones]\r\nIdioma=Deutsch\r\n"));
@@ -291,7 +291,7 @@ private slots:
             f.plataforma.archivos << archivo;
         d.ImgIdioma_Click(bandera);
         QCOMPARE(d.LblTitulo(15)->text(), QStringLiteral("Español"));
-        QCOMPARE(f.gral.NombreIdioma, QStringLiteral("Español"));
+        QCOMPARE(f.dialogo->Edicion().NombreIdioma, QStringLiteral("Español"));
         QCOMPARE(d.LblTitulo(0)->text(), QStringLiteral(".: OPCIONES :."));
         QVERIFY(!f.carpeta.Existe(QStringLiteral("Dexo.INI")));
         QCOMPARE(f.plataforma.Llamadas("aviso").size(), archivo.isEmpty() ? 0 : 1); // says why
@@ -323,7 +323,7 @@ private slots:
         f.carpeta.EscribirIni("[Opciones]\r\nIdioma=English\r\n");
         FrmOpc &d = f.Abrir();
         QCOMPARE(d.LblTitulo(15)->text(), QStringLiteral("Español"));
-        QCOMPARE(f.gral.NombreIdioma, QStringLiteral("Español"));
+        QCOMPARE(f.dialogo->Edicion().NombreIdioma, QStringLiteral("Español"));
         QCOMPARE(d.LblTitulo(1)->text(), QStringLiteral("Transparencia:"));
         QCOMPARE(d.LblTitulo(0)->text(), QStringLiteral(".: OPCIONES :."));
     }
@@ -346,7 +346,7 @@ private slots:
         f.carpeta.EscribirIni(("[Opciones]\r\nIdioma=" + nombre + "\r\n").toUtf8());
         FrmOpc &d = f.Abrir();
         QCOMPARE(d.LblTitulo(15)->text(), QStringLiteral("Español"));
-        QCOMPARE(f.gral.NombreIdioma, QStringLiteral("Español"));
+        QCOMPARE(f.dialogo->Edicion().NombreIdioma, QStringLiteral("Español"));
         QCOMPARE(d.LblTitulo(0)->text(), QStringLiteral(".: OPCIONES :."));
     }
 

@@ -39,7 +39,7 @@ private slots:
         f.carpeta.EscribirIni("[Datos]\r\nSonido=/tmp/a.wav\r\nArchivo=/tmp/b.txt\r\nAviso=7\r\n");
         FrmOpc &d = f.Abrir();
         PanelAviso &aviso = *d.PicAviso();
-        QCOMPARE(f.gral.TipoAviso, qint16(7));
+        QCOMPARE(f.dialogo->Edicion().TipoAviso, qint16(7));
         d.CmdAviso_Click();
         QVERIFY(!aviso.isHidden());
         const bool quiero[3] = {mensaje, sonido, archivo};
@@ -49,10 +49,10 @@ private slots:
                 aviso.ImgAviso_Click(i);
         }
         // The code follows the checks only when the panel closes.
-        QCOMPARE(f.gral.TipoAviso, qint16(7));
+        QCOMPARE(f.dialogo->Edicion().TipoAviso, qint16(7));
         d.CmdAvisoOk_Click();
         QVERIFY(aviso.isHidden());
-        QCOMPARE(f.gral.TipoAviso, qint16(codigo));
+        QCOMPARE(f.dialogo->Edicion().TipoAviso, qint16(codigo));
 
         // Loading the code ticks the same checks.
         f.carpeta.EscribirIni("[Datos]\r\nSonido=/tmp/a.wav\r\nArchivo=/tmp/b.txt\r\nAviso=" +
@@ -85,7 +85,7 @@ private slots:
 
         f.plataforma.archivos << QStringLiteral("/home/ana/campana.wav");
         aviso.ImgSelec_Click(1);
-        QCOMPARE(f.gral.ArchivoSonido, QStringLiteral("/home/ana/campana.wav"));
+        QCOMPARE(f.dialogo->Edicion().ArchivoSonido, QStringLiteral("/home/ana/campana.wav"));
         QVERIFY(!aviso.ImgAviso[1]->isChecked()); // choosing does not tick
         aviso.ImgAviso_Click(1);
         QVERIFY(aviso.ImgAviso[1]->isChecked());
@@ -94,7 +94,7 @@ private slots:
 
         // A cancelled picker changes nothing.
         aviso.ImgSelec_Click(2);
-        QCOMPARE(f.gral.ArchivoAbrir, QStringLiteral("Ninguno"));
+        QCOMPARE(f.dialogo->Edicion().ArchivoAbrir, QStringLiteral("Ninguno"));
         QCOMPARE(
             f.plataforma.Llamadas("dialogo-abrir"),
             (QStringList{"dialogo-abrir Seleccionar sonido...", "dialogo-abrir Seleccionar archivo..."}));
@@ -130,27 +130,27 @@ private slots:
             return QPoint(icono->x() + TwipsAPixeles(180), TwipsAPixeles(i <= 9 ? 2760 : 1360));
         };
         aviso.ImgIcono_Click(3);
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("03"));
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("03"));
         QCOMPARE(aviso.ImgSelected->pos(), marcador(3));
         QVERIFY(aviso.Line19->isHidden());
 
         f.plataforma.archivos << foto;
         aviso.ImgSelec_Click(0);
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("12") + foto);
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("12") + foto);
         QCOMPARE(aviso.ImgSelected->pos(), marcador(12));
         QVERIFY(!aviso.Line19->isHidden());
         QVERIFY(!aviso.ImgIcono[12]->Vacio());
 
         aviso.ImgIcono_Click(5);
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("05") + foto);
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("05") + foto);
         QCOMPARE(aviso.ImgSelected->pos(), marcador(5));
         aviso.ImgIcono_Click(12);
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("12") + foto);
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("12") + foto);
 
         // Loaded from the file: icon 3 with the picture kept for later.
         f.carpeta.EscribirIni(("[Datos]\r\nIcono=03" + foto + "\r\n").toUtf8());
         d.CmdCancelar_Click();
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("03") + foto);
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("03") + foto);
         QVERIFY(!aviso.ImgIcono[12]->Vacio());
         QCOMPARE(aviso.ImgSelected->pos(), marcador(3));
         QVERIFY(f.plataforma.Llamadas("error").isEmpty());
@@ -166,7 +166,7 @@ private slots:
         PanelAviso &aviso = *d.PicAviso();
         // At load: slot 12 empty, no message.
         QVERIFY(aviso.ImgIcono[12]->Vacio());
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("12") + falsa);
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("12") + falsa);
         QVERIFY(f.plataforma.llamadas.isEmpty());
 
         aviso.ImgIcono_Click(2);
@@ -177,7 +177,7 @@ private slots:
         QVERIFY2(mensajes.first().startsWith(QStringLiteral("error .: Marbeo :. :: 481 - ")),
                  qPrintable(mensajes.first()));
         // What was set before the failing step stays.
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("12") + falsa);
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("12") + falsa);
         QVERIFY(!aviso.Line19->isHidden());
         QVERIFY(aviso.ImgIcono[12]->Vacio());
     }
@@ -210,7 +210,7 @@ private slots:
         const bool corta = mostrada == ruta;
         QCOMPARE(etiqueta->toolTip(), corta ? QString() : ruta);
         QCOMPARE(etiqueta->cursor().shape(), corta ? Qt::ArrowCursor : Qt::WhatsThisCursor);
-        QCOMPARE(f.gral.ArchivoAbrir, ruta);
+        QCOMPARE(f.dialogo->Edicion().ArchivoAbrir, ruta);
 
         // Picking a short path afterwards clears the tooltip and the pointer.
         f.plataforma.archivos << QStringLiteral("/tmp/x.txt");
@@ -231,7 +231,7 @@ private slots:
         QVERIFY(d.isVisible());
         QVERIFY(d.PicAviso()->isHidden());
         QVERIFY(!d.PicOpciones()->isHidden());
-        QCOMPARE(f.gral.TipoAviso, qint16(1));
+        QCOMPARE(f.dialogo->Edicion().TipoAviso, qint16(1));
         QVERIFY(d.close());
         QVERIFY(!d.isVisible());
         QVERIFY(!f.carpeta.Existe(QStringLiteral("Dexo.INI")));

@@ -108,10 +108,10 @@ private slots:
         QCOMPARE(fecha.CmbMes->currentText(), QStringLiteral("Diciembre"));
         QCOMPARE(Marcado(fecha), 0);
         QCOMPARE(fecha.LblDexo->text(), QStringLiteral("Seleccione la fecha"));
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("Ninguna"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("Ninguna"));
         QCOMPARE(d.PicAviso()->TxtEvento->text(), QStringLiteral("Ninguno"));
         QCOMPARE(d.LblTitulo(15)->text(), QStringLiteral("Español"));
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("00"));
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("00"));
         QVERIFY(f.plataforma.llamadas.isEmpty());
         QVERIFY(!f.carpeta.Existe(QStringLiteral("Dexo.INI")));
         // Today's button stays enabled; earlier days of this month are not.
@@ -155,7 +155,7 @@ private slots:
         // A month change alone keeps the date that will be saved.
         Elegir(fecha.CmbMes, QStringLiteral("Junio"));
         QCOMPARE(fecha.LblDexo->text(), QStringLiteral("Seleccione la fecha"));
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("15/03/2026"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("15/03/2026"));
         // In May, days from the 20th on can be chosen.
         Elegir(fecha.CmbMes, QStringLiteral("Mayo"));
         QCOMPARE(Habilitados(fecha).first(), 20);
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(plataforma.llamadas.isEmpty());
         QCOMPARE(d.FraFecha()->CmbAnno->itemText(0), QStringLiteral("2026"));
         QCOMPARE(Marcado(*d.FraFecha()), 31);
-        QCOMPARE(gral.FechaEvento, QStringLiteral("31/12/2026"));
+        QCOMPARE(d.Edicion().FechaEvento, QStringLiteral("31/12/2026"));
     }
 
     void fechaObsoleta()
@@ -201,7 +201,7 @@ private slots:
         // Written at once, before any save.
         QCOMPARE(f.carpeta.LeerIni(), QByteArray("[Datos]\r\nFecha=Ninguna\r\nAviso=1\r\n"));
         QVERIFY(f.gral.Recargar);
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("Ninguna"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("Ninguna"));
         QCOMPARE(d.FraFecha()->CmbAnno->currentText(), QStringLiteral("2026"));
         QCOMPARE(d.FraFecha()->CmbMes->currentText(), QStringLiteral("Diciembre"));
         QCOMPARE(Marcado(*d.FraFecha()), 0);
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(f.carpeta.LeerIni(), contenido);
         QCOMPARE(Marcado(*d.FraFecha()), 0);
         QCOMPARE(d.FraFecha()->LblDexo->text(), QStringLiteral("Seleccione la fecha"));
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("Ninguna"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("Ninguna"));
     }
 
     void treintaYUno()
@@ -249,13 +249,13 @@ private slots:
         Elegir(fecha.CmbAnno, QStringLiteral("2027"));
         Elegir(fecha.CmbMes, QStringLiteral("Febrero"));
         fecha.OptDia[8]->click();
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("09/02/2027"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("09/02/2027"));
         QCOMPARE(fecha.LblDexo->text(), QLocale().toString(QDate(2027, 2, 9), QLocale::LongFormat));
         // A disabled day cannot be clicked.
         Elegir(fecha.CmbAnno, QStringLiteral("2026"));
         Elegir(fecha.CmbMes, QStringLiteral("Diciembre"));
         fecha.OptDia[2]->click();
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("09/02/2027"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("09/02/2027"));
     }
 
     void diaDesdeElTeclado_data()
@@ -276,10 +276,10 @@ private slots:
         fecha.OptDia[19]->setFocus();
         QTest::keyClick(fecha.OptDia[19], Qt::Key(tecla));
         QVERIFY(fecha.OptDia[19]->isChecked());
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("20/12/2026"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("20/12/2026"));
         // A past day stays out of reach.
         QTest::keyClick(fecha.OptDia[2], Qt::Key(tecla));
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("20/12/2026"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("20/12/2026"));
         QVERIFY(d.isVisible());
     }
 

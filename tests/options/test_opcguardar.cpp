@@ -194,12 +194,13 @@ private slots:
         d.PicAviso()->ImgSelec_Click(2);
         d.CmdAvisoOk_Click();
         d.ImgIdioma_Click(2);
-        QCOMPARE(f.gral.NombreIdioma, QStringLiteral("English"));
+        QCOMPARE(f.dialogo->Edicion().NombreIdioma, QStringLiteral("English"));
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
+        // What the program holds never took the edits: it is what the main window last applied.
         QCOMPARE(QStringList({f.gral.NombreIdioma, f.gral.FechaEvento, QString::number(f.gral.TipoAviso),
                               f.gral.ArchivoSonido, f.gral.ArchivoAbrir, f.gral.IconoAviso}),
-                 QStringList({QString::fromUtf8("Español"), "24/12/2026", "1", "/a.wav", "/b.txt", "03"}));
+                 QStringList({QString::fromUtf8("Español"), "Ninguna", "0", "Ninguno", "Ninguno", "0"}));
         // Opened again, the stored date; saved, the stored date too.
         FrmOpc &otra = f.Abrir();
         QVERIFY(otra.FraFecha()->OptDia[23]->isChecked());
@@ -321,7 +322,7 @@ private slots:
         QVERIFY(!d.ImgSvisible()->isChecked());
         QCOMPARE(d.PicAviso()->TxtEvento->text(), QStringLiteral("Boda"));
         QVERIFY(d.FraFecha()->OptDia[23]->isChecked());
-        QCOMPARE(f.gral.FechaEvento, QStringLiteral("24/12/2026"));
+        QCOMPARE(f.dialogo->Edicion().FechaEvento, QStringLiteral("24/12/2026"));
         QCOMPARE(f.carpeta.LeerIni(), contenido);
     }
 
@@ -342,13 +343,13 @@ private slots:
         QTest::keyClick(d.PicAviso()->ImgAviso[0], Qt::Key_Space);
         QVERIFY(d.PicAviso()->ImgAviso[0]->isChecked());
         QTest::keyClick(d.PicAviso()->ImgIcono[7], Qt::Key_Enter);
-        QCOMPARE(f.gral.IconoAviso, QStringLiteral("07"));
+        QCOMPARE(f.dialogo->Edicion().IconoAviso, QStringLiteral("07"));
 
         // Escape on the notice panel returns to the main panel.
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
         QVERIFY(d.PicAviso()->isHidden());
-        QCOMPARE(f.gral.TipoAviso, qint16(1));
+        QCOMPARE(f.dialogo->Edicion().TipoAviso, qint16(1));
 
         // Every picture control takes the focus and carries a name.
         QList<QWidget *> controles{d.ImgSvisible(),
