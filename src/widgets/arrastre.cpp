@@ -1,5 +1,6 @@
 #include "arrastre.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -8,10 +9,15 @@ void ArrastreVentana::Pulsar(QMouseEvent *evento)
 {
     evento->accept();
     desde_.reset();
+    // An X11 window manager is given the move from where Qt believes the window is, which after
+    // the first placement may be stale: the window would jump by its own position. On X11 the
+    // window follows the pointer by hand, from the press's true screen position.
     QWindow *ventana = ventana_->windowHandle();
-    if (ventana && ventana->startSystemMove())
+    if (ventana && QGuiApplication::platformName() != QLatin1String("xcb") && ventana->startSystemMove())
         return;
-    desde_ = evento->globalPosition().toPoint() - ventana_->pos();
+    // Where the pointer is within the window, from the press itself: Qt's own idea of the window's
+    // place may still be stale then.
+    desde_ = evento->scenePosition().toPoint();
 }
 
 bool ArrastreVentana::Mover(QMouseEvent *evento)

@@ -7,8 +7,9 @@
 class QMouseEvent;
 class QWidget;
 
-// Moves a borderless window with the mouse: the window manager's own move where it offers one,
-// and by hand, following the pointer, where it does not.
+// Moves a borderless window with the mouse: the window manager's own move where it offers one
+// that starts from the right place (Windows, Wayland), and by hand, following the pointer,
+// elsewhere (X11).
 class ArrastreVentana
 {
 public:
