@@ -15,9 +15,9 @@ void ArrastreVentana::Pulsar(QMouseEvent *evento)
     QWindow *ventana = ventana_->windowHandle();
     if (ventana && QGuiApplication::platformName() != QLatin1String("xcb") && ventana->startSystemMove())
         return;
-    // Where the pointer is within the window, from the press itself: Qt's own idea of the window's
-    // place may still be stale then.
-    desde_ = evento->scenePosition().toPoint();
+    // Where the pointer is within the window (the press reaches the window's own handler), from
+    // the press itself: Qt's idea of the window's place on the screen may still be stale then.
+    desde_ = evento->position().toPoint();
 }
 
 bool ArrastreVentana::Mover(QMouseEvent *evento)
