@@ -37,15 +37,10 @@ char16_t MinusculaAscii(char16_t c)
     return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
 }
 
+// Names match without regard to letter case, in every alphabet, as the platform matches them.
 bool MismoNombre(QStringView a, QStringView b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (MinusculaAscii(a[i].unicode()) != MinusculaAscii(b[i].unicode()))
-            return false;
-    }
-    return true;
+    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 bool EsComilla(char16_t c)
@@ -255,26 +250,27 @@ public:
     {
     }
 
-    // Whether the name is `buscado`, ASCII letters matched without regard to case. A name of
-    // ASCII units is compared where it lies, without decoding it.
+    // Whether the name is `buscado`, as MismoNombre says. While both are ASCII they are compared
+    // where they lie, unit by unit; the first unit beyond ASCII in either decides by decoding.
     bool Es(const Unidades &unidades, Trozo nombre, QStringView buscado)
     {
         const int ancho = unidades.Ancho();
-        if ((nombre.fin - nombre.inicio) / ancho == buscado.size()) {
-            qsizetype j = 0;
-            qsizetype i = nombre.inicio;
-            for (; i < nombre.fin; i += ancho, ++j) {
-                const char16_t u = unidades.En(i);
-                if (u >= 0x80)
-                    break;
-                if (MinusculaAscii(u) != MinusculaAscii(buscado[j].unicode()))
-                    return false;
-            }
+        qsizetype i = nombre.inicio;
+        for (const QChar c : buscado) {
             if (i == nombre.fin)
-                return true;
+                return false; // more characters to come in `buscado` than in the name
+            const char16_t u = unidades.En(i);
+            if (u >= 0x80 || c.unicode() >= 0x80)
+                return Decodificado(nombre, buscado);
+            if (MinusculaAscii(u) != MinusculaAscii(c.unicode()))
+                return false;
+            i += ancho;
         }
-        if (ancho == 2)
-            return false; // a unit is a character: a name of another length is another name
+        return i == nombre.fin;
+    }
+
+    bool Decodificado(Trozo nombre, QStringView buscado)
+    {
         const std::optional<QStringView> texto = Leer(nombre);
         return texto && MismoNombre(*texto, buscado);
     }
