@@ -2,6 +2,7 @@
 #include "perfil.h"
 #include "perfil_archivo.h"
 #include "perfil_formato.h"
+#include "textoentero.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,12 +34,8 @@ QString LeerValor(const Unidades &unidades, Codificacion codificacion, Trozo val
     if (maximo >= 0)
         largo = std::min(largo, 4 * (maximo + 1));
     QString texto = Decodificar(codificacion, unidades.Datos() + valor.inicio, largo);
-    if (maximo >= 0 && texto.size() > maximo) {
-        texto.truncate(maximo);
-        // Never half of a character outside the basic plane.
-        if (!texto.isEmpty() && texto.back().isHighSurrogate())
-            texto.chop(1);
-    }
+    if (maximo >= 0)
+        texto.truncate(PrincipioEntero(texto, maximo).size());
     return texto;
 }
 
