@@ -21,8 +21,7 @@ private slots:
         QTest::newRow("entre las mitades, por el final") << "ab" + par + "c" << 2 << "ab"
                                                          << "c";
         QTest::newRow("junto al par") << "ab" + par + "c" << 4 << "ab" + par << "b" + par + "c";
-        QTest::newRow("nada") << "abc" << 0 << ""
-                              << "";
+        // A lone half is no pair: a cut beside it keeps it.
         QTest::newRow("mitad suelta") << "a" + alto + "b" << 2 << "a" + alto << alto + "b";
     }
     void cortes()
