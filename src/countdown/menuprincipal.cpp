@@ -2,6 +2,7 @@
 
 #include "claves_idioma.h"
 #include "modgral.h"
+#include "textoentero.h"
 #include "textoliteral.h"
 
 namespace {
@@ -39,14 +40,9 @@ QString TextoAcotado(const QString &texto, qsizetype maximo)
 {
     if (texto.size() <= maximo || maximo < 3)
         return texto;
-    qsizetype izda = (maximo - 1) / 2;
-    qsizetype dcha = maximo - 1 - izda;
-    // Never half a character.
-    if (texto.at(izda - 1).isHighSurrogate())
-        --izda;
-    if (texto.at(texto.size() - dcha).isLowSurrogate())
-        --dcha;
-    return texto.left(izda) + QChar(0x2026) + texto.right(dcha);
+    const qsizetype izda = (maximo - 1) / 2;
+    return PrincipioEntero(texto, izda).toString() + QChar(0x2026) +
+           FinalEntero(texto, maximo - 1 - izda).toString();
 }
 
 void AcotarTextoMenu(QAction *accion)

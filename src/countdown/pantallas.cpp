@@ -1,5 +1,7 @@
 #include "pantallas.h"
 
+#include "enpantalla.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -32,22 +34,16 @@ QPoint PosicionVisible(const QRect &ventana, const QList<QRect> &pantallas)
             cercana = &pantalla;
         }
     }
-    const int x = std::clamp(ventana.left(), cercana->left(),
-                             std::max(cercana->left(), cercana->right() + 1 - ventana.width()));
-    const int y = std::clamp(ventana.top(), cercana->top(),
-                             std::max(cercana->top(), cercana->bottom() + 1 - ventana.height()));
-    return {x, y};
+    return PosicionEnPantalla(ventana, *cercana);
 }
 
 QPoint PosicionJunto(const QRect &ventana, QSize dialogo, const QRect &zona, int separacion)
 {
     // Along the side it takes, the dialog starts level with the window and slides back onto the
     // area; a dialog larger than the area keeps its top left corner on it.
-    const auto acotar = [](int valor, int minimo, int maximo) {
-        return std::clamp(valor, minimo, std::max(minimo, maximo));
-    };
-    const int x = acotar(ventana.left(), zona.left(), zona.right() + 1 - dialogo.width());
-    const int y = acotar(ventana.top(), zona.top(), zona.bottom() + 1 - dialogo.height());
+    const QPoint nivelado = PosicionEnPantalla(QRect(ventana.topLeft(), dialogo), zona);
+    const int x = nivelado.x();
+    const int y = nivelado.y();
     const std::array<QPoint, 4> lados{{
         {ventana.right() + 1 + separacion, y},
         {x, ventana.bottom() + 1 + separacion},
@@ -58,5 +54,5 @@ QPoint PosicionJunto(const QRect &ventana, QSize dialogo, const QRect &zona, int
         if (zona.contains(QRect(lugar, dialogo)))
             return lugar;
     }
-    return {x, y};
+    return nivelado;
 }

@@ -7,6 +7,7 @@
 #include "nombreguardado.h"
 #include "perfil.h"
 #include "plataforma.h"
+#include "textoentero.h"
 #include "textoliteral.h"
 
 #include <QCloseEvent>
@@ -124,9 +125,7 @@ void FrmMain::CargarTextos()
         if (texto.size() > Paginas::kLargoCaja) {
             // Laying out megabytes in a box would freeze the window: it shows the beginning.
             largos_[s] = texto;
-            texto.truncate(Paginas::kLargoCaja);
-            if (texto.back().isHighSurrogate())
-                texto.chop(1);
+            texto.truncate(PrincipioEntero(texto, Paginas::kLargoCaja).size());
         }
         textosGuardados_[s] = texto;
         TxTIdioma[s]->setText(texto);

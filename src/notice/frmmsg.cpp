@@ -5,6 +5,7 @@
 #include "enpantalla.h"
 #include "imagensvg.h"
 #include "modgral.h"
+#include "textoentero.h"
 #include "unidades.h"
 #include "valores.h"
 
@@ -285,12 +286,8 @@ void FrmMsg::ComponerEvento(const PerfilLeido &ajustes)
     Colocar(LblMsg_[0], LblMsg_[1], {TwipsAPixeles(izda), sup});
     // The taskbar names the window by its event; "[*]" would otherwise be taken as a placeholder.
     QString titulo = evento;
-    if (titulo.size() > kLargoMaximoTitulo) {
-        qsizetype corte = kLargoMaximoTitulo - 1;
-        if (titulo.at(corte).isLowSurrogate())
-            --corte; // never half a character
-        titulo = titulo.left(corte) + QChar(0x2026);
-    }
+    if (titulo.size() > kLargoMaximoTitulo)
+        titulo = PrincipioEntero(titulo, kLargoMaximoTitulo - 1).toString() + QChar(0x2026);
     setWindowTitle(titulo.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 

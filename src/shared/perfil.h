@@ -18,8 +18,8 @@
 // can neither hang nor exhaust the program.
 //
 // Reading: a missing file, section or key gives the default without its trailing spaces. Names
-// match without regard to ASCII letter case; the value comes back trimmed and without one pair of
-// enclosing quotes.
+// match without regard to letter case, in any alphabet; the value comes back trimmed and without
+// one pair of enclosing quotes.
 QString LeerPerfil(const QString &archivo, const QString &seccion, const QString &clave,
                    const QString &porDefecto);
 

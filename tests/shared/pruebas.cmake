@@ -6,3 +6,4 @@ target_compile_definitions(test_idiomas PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOU
                            DEXO_CARPETA_PROGRAMA="${DEXO_CARPETA_PROGRAMA}")
 add_dependencies(test_idiomas dexo_carpeta_programa)
 dexo_prueba(test_carpetas ENLACES dexo_shared FUENTES shared/test_carpetas.cpp)
+dexo_prueba(test_textoentero ENLACES dexo_shared FUENTES shared/test_textoentero.cpp)

@@ -129,9 +129,9 @@ private slots:
         QTest::newRow("mayusculas ASCII") << QByteArray("[OpCiones]\r\nSVISIBLE=Si\r\n") << "opciones"
                                           << "svisible"
                                           << "Si";
-        QTest::newRow("solo ASCII sin mayusculas")
+        QTest::newRow("mayusculas fuera de ASCII")
             << QByteArray("[\xd1]\r\nk=v\r\n") << QString::fromUtf8("ñ") << "k"
-            << "DEF";
+            << "v";
         QTest::newRow("espacios en argumentos") << QByteArray("[s]\r\nk=v\r\n") << "  s "
                                                 << " k  "
                                                 << "v";
@@ -417,6 +417,35 @@ private slots:
         QFETCH(QString, valor);
         QFETCH(QByteArray, despues);
         QCOMPARE(Escribir(antes, seccion, clave, valor), despues);
+    }
+
+    // Names with letters beyond ASCII, written in another case, in every encoding: the read finds
+    // the key, the write replaces it in place, the same write again leaves the file as it is.
+    void nombresNoAscii_data()
+    {
+        QTest::addColumn<Codificacion>("codificacion");
+        QTest::newRow("Windows-1252") << Codificacion::Windows1252;
+        QTest::newRow("UTF-8") << Codificacion::Utf8;
+        QTest::newRow("UTF-16LE") << Codificacion::Utf16LE;
+        QTest::newRow("UTF-16BE") << Codificacion::Utf16BE;
+    }
+    void nombresNoAscii()
+    {
+        QFETCH(Codificacion, codificacion);
+        const auto archivo = [&](const char *texto) {
+            return MarcaDeOrden(codificacion) + Codificar(codificacion, QString::fromUtf8(texto)).value();
+        };
+        carpeta_.EscribirIni(archivo("[Sección]\r\nAño=1999\r\n[Otra]\r\nx=1\r\n"));
+        QCOMPARE(LeerPerfil(Ini(), QString::fromUtf8("SECCIÓN"), QString::fromUtf8("aÑO"), "DEF"), "1999");
+        // An accent is no letter case.
+        QCOMPARE(LeerPerfil(Ini(), "Seccion", QString::fromUtf8("Año"), "DEF"), "DEF");
+        QCOMPARE(LeerPerfil(Ini(), QString::fromUtf8("Sección"), "Ano", "DEF"), "DEF");
+
+        QVERIFY(EscribirPerfil(Ini(), QString::fromUtf8("SECCIÓN"), QString::fromUtf8("AÑO"), "2024"));
+        const QByteArray escrito = carpeta_.LeerIni();
+        QCOMPARE(escrito, archivo("[Sección]\r\nAño=2024\r\n[Otra]\r\nx=1\r\n"));
+        QVERIFY(EscribirPerfil(Ini(), QString::fromUtf8("sección"), QString::fromUtf8("año"), "2024"));
+        QCOMPARE(carpeta_.LeerIni(), escrito);
     }
 
     void loteIgualQueSucesivas_data()
