@@ -195,7 +195,7 @@ CASOS=(
     "a read-only portable copy keeps its date|-|solo_lectura"
     "start and close under openbox, nothing moved|openbox|quieto"
     "drag the number under openbox|openbox|arrastrar numero 100 50"
-    "drag the background under openbox|openbox|arrastrar fondo 150 -10"
+    "drag the background under openbox|openbox|arrastrar fondo 150 40"
     "a click on the number under openbox|openbox|arrastrar numero 0 0"
     "moved by openbox, closed, started again|openbox|mover 400 300"
 )
