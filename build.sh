@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 
 paso() { printf '\n\033[1;34m==> %s\033[0m\n' "$*"; }
 
-paquetes_comunes=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n)
+paquetes_comunes=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins libxcb1-dev
+    fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n)
 
 instalar_faltantes() {
     local faltan=()
@@ -40,9 +41,10 @@ ejecutar() {
 probar() {
     paso "Checking Debian packages"
     # weston, xwayland and qt6-wayland: the test of Dexo inside a real Wayland session;
-    # dpkg-dev (dpkg-shlibdeps), lintian and file: the test of the Debian package.
+    # dpkg-dev (dpkg-shlibdeps), lintian and file: the test of the Debian package;
+    # xvfb, xdotool, openbox, x11-utils and imagemagick: the gestures test on a real X server.
     instalar_faltantes "${paquetes_comunes[@]}" desktop-file-utils g++-mingw-w64-x86-64-posix clang-format \
-        weston xwayland qt6-wayland dpkg-dev lintian file
+        weston xwayland qt6-wayland dpkg-dev lintian file xvfb xdotool openbox x11-utils imagemagick
     paso "Checking the formatting of src and tests (.clang-format)"
     find src tests \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
     echo "Formatted as .clang-format says."

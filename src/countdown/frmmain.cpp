@@ -337,8 +337,8 @@ void FrmMain::MostrarOpciones()
     // count, and the user must see them do it.
     if (const QScreen *pantalla = screen()) {
         const QRect marco = QRect(QPoint(0, 0), dialogo.size()).marginsAdded(kMarcoSupuesto);
-        dialogo.move(
-            PosicionJunto(frameGeometry(), marco.size(), pantalla->availableGeometry(), kSeparacionDialogo));
+        const QRect cuenta(gral_.plataforma.LugarVentana(*this), frameGeometry().size());
+        dialogo.move(PosicionJunto(cuenta, marco.size(), pantalla->availableGeometry(), kSeparacionDialogo));
     }
     dialogo.exec();
 }
@@ -498,8 +498,9 @@ void FrmMain::closeEvent(QCloseEvent *evento)
     // Closing may come from a signal or the end of the session: no message box may hold it up.
     gral_.SilenciarAvisosDeEscritura();
     if (LugarConocido()) {
-        gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(x())), this);
-        gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(y())), this);
+        const QPoint lugar = gral_.plataforma.LugarVentana(*this);
+        gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(lugar.x())), this);
+        gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(lugar.y())), this);
     }
     // Every window goes at once; only the goodbye sound may stay a moment.
     hide();

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
 #include <QString>
 #include <QUrl>
 
@@ -67,6 +68,8 @@ public:
         Desconocido,  // native Wayland: the compositor keeps every place to itself
     };
     virtual LugarVentanas LugarDeVentanas() const = 0;
+    // Where a shown top-level window is now, as the windowing system knows it.
+    virtual QPoint LugarVentana(const QWidget &ventana) const = 0;
 
     // Calls alTerminar once when the user's session ends or the process is asked to stop
     // (SIGTERM, SIGINT, SIGHUP), so that the program can close the way the user would.

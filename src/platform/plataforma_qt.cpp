@@ -3,6 +3,7 @@
 #include "dlgfuentecolor.h"
 #include "eleccion_plataforma.h"
 #include "inicio_sistema.h"
+#include "lugar_ventana.h"
 #include "senales.h"
 
 #include <QColorDialog>
@@ -188,6 +189,11 @@ Plataforma::LugarVentanas PlataformaQt::LugarDeVentanas() const
     if (nombre == QLatin1String("xcb") && EsSesionWayland(LeerEntornoGrafico()))
         return LugarVentanas::SoloArrastre;
     return LugarVentanas::Conocido;
+}
+
+QPoint PlataformaQt::LugarVentana(const QWidget &ventana) const
+{
+    return LugarVentanaEnPantalla(ventana);
 }
 
 void PlataformaQt::VigilarTerminacion(std::function<void()> alTerminar)

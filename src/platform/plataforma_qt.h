@@ -36,6 +36,7 @@ public:
     RespuestaGuardar PreguntarGuardar(QWidget *padre, const QString &titulo, const QString &texto) override;
     void Informar(QWidget *padre, const QString &titulo, const QString &texto) override;
     LugarVentanas LugarDeVentanas() const override;
+    QPoint LugarVentana(const QWidget &ventana) const override;
     void VigilarTerminacion(std::function<void()> alTerminar) override;
 
 private:

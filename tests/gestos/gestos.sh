@@ -89,7 +89,7 @@ cerrar() {
     en "$1" "$2" || MAL="the next start opens at $X,$Y, not $1,$2"
     terminar
 }
-quieto() { cerrar "$X" "$Y" 200 200; } # nothing moved: the stored place stays as the settings gave it
+quieto() { cerrar "$X" "$Y" $((X * 15)) $((Y * 15)); } # nothing moved: the place it is shown at
 arrastrar() { # arrastrar <numero|fondo> <dx> <dy>: press, move in steps, release
     local x0=$X y0=$Y pasos=() i
     punto "$1"

@@ -4,6 +4,7 @@
 
 #include <QQueue>
 #include <QStringList>
+#include <QWidget>
 
 // Records every call as one line ("sonido <path>", "abrir <path>", ...) and answers the dialogs
 // from queues the test fills beforehand.
@@ -96,6 +97,7 @@ public:
         return respuestasGuardar.isEmpty() ? RespuestaGuardar::Volver : respuestasGuardar.dequeue();
     }
     LugarVentanas LugarDeVentanas() const override { return lugarVentanas; }
+    QPoint LugarVentana(const QWidget &ventana) const override { return ventana.pos(); }
     void VigilarTerminacion(std::function<void()> alTerminar) override { terminar = std::move(alTerminar); }
 
     // Calls whose line starts with the prefix.
