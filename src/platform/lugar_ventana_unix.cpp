@@ -10,10 +10,10 @@
 QPoint LugarVentanaEnPantalla(const QWidget &ventana)
 {
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *conexion = x11 ? x11->connection() : nullptr; // none on other platforms
     const QWindow *nativa = ventana.windowHandle();
-    if (!x11 || !nativa || !ventana.isVisible())
+    if (!conexion || !nativa || !ventana.isVisible())
         return ventana.pos();
-    xcb_connection_t *conexion = x11->connection();
     const xcb_screen_t *pantalla = xcb_setup_roots_iterator(xcb_get_setup(conexion)).data;
     if (!pantalla)
         return ventana.pos();
