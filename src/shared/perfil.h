@@ -68,12 +68,14 @@ bool EsBlancoDePerfil(QChar c);
 // quote mark, unchanged otherwise. Writes themselves never add quotes.
 QString ValorLiteral(const QString &texto);
 
-// One write of a batch.
+// One write of a batch. With `borrar` the key's line goes instead, as a write of no value does
+// on the platform; a key that is not there leaves the file as it is.
 struct EscrituraPerfil
 {
     QString seccion;
     QString clave;
     QString valor;
+    bool borrar = false;
 };
 
 // Applies the writes in order and replaces the file once: the bytes that result are exactly those

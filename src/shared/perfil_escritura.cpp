@@ -77,13 +77,19 @@ template <typename Unidades> bool AcabaSinSalto(const Unidades &unidades, const 
 
 // The file after one write: the lines that it does not touch stay byte for byte, the written
 // line ends with CRLF. Names come already stripped of their surrounding spaces.
-QByteArray Aplicar(Contenido contenido, QStringView seccion, QStringView clave, const QString &valor)
+QByteArray Aplicar(Contenido contenido, QStringView seccion, QStringView clave, const QString &valor,
+                   bool borrar)
 {
     static const QString kCrlf = QStringLiteral("\r\n");
     const auto [lugar, sinSalto] = SegunUnidades(contenido, [&](const auto &unidades) {
         return std::pair(Localizar(unidades, contenido, seccion, clave), AcabaSinSalto(unidades, contenido));
     });
     QByteArray &bytes = contenido.bytes;
+    if (borrar) {
+        if (lugar.clave)
+            bytes.remove(lugar.clave->inicio, lugar.clave->siguiente - lugar.clave->inicio);
+        return std::move(bytes);
+    }
     qsizetype corteInicio = bytes.size();
     qsizetype corteFin = bytes.size();
     QString nuevo;
@@ -165,10 +171,11 @@ bool EscribirPerfilLote(const QString &archivo, const QList<EscrituraPerfil> &es
     QByteArray resultado = lectura.bytes;
     for (const EscrituraPerfil &escritura : escrituras) {
         resultado = Aplicar(Preparar(std::move(resultado)), RecortarEspacios(escritura.seccion),
-                            RecortarEspacios(escritura.clave), escritura.valor);
+                            RecortarEspacios(escritura.clave), escritura.valor, escritura.borrar);
     }
-    // Already on disk: a read-only folder is no error then, and the file keeps its date.
-    if (lectura.existe && resultado == lectura.bytes)
+    // Already on disk: a read-only folder is no error then, and the file keeps its date. A key
+    // removed from a file that is not there leaves no file behind.
+    if (resultado == lectura.bytes && (lectura.existe || resultado.isEmpty()))
         return true;
     // The replace would go through a read-only file, as it goes through any other; a user who
     // made the file read-only meant it to stay as it is.

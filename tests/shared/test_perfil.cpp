@@ -419,6 +419,26 @@ private slots:
         QCOMPARE(Escribir(antes, seccion, clave, valor), despues);
     }
 
+    // A key removed goes with its line and nothing else; a key or file that is not there stays so.
+    void borrarClave()
+    {
+        const QList<std::pair<QByteArray, QByteArray>> casos{
+            {"[Datos]\r\nFecha=01/02/2027\r\nAnual=Si\r\nAviso=1\r\n",
+             "[Datos]\r\nFecha=01/02/2027\r\nAviso=1\r\n"},
+            {"[Datos]\nanual = Si", "[Datos]\n"},
+            {"[Datos]\r\nFecha=Ninguna\r\n[Otra]\r\nAnual=Si\r\n",
+             "[Datos]\r\nFecha=Ninguna\r\n[Otra]\r\nAnual=Si\r\n"},
+        };
+        for (const auto &[antes, despues] : casos) {
+            carpeta_.EscribirIni(antes);
+            QVERIFY(EscribirPerfilLote(Ini(), {{"Datos", "Anual", {}, true}}));
+            QCOMPARE(carpeta_.LeerIni(), despues);
+        }
+        QFile::remove(Ini());
+        QVERIFY(EscribirPerfilLote(Ini(), {{"Datos", "Anual", {}, true}}));
+        QVERIFY(!QFile::exists(Ini()));
+    }
+
     // Names with letters beyond ASCII, written in another case, in every encoding: the read finds
     // the key, the write replaces it in place, the same write again leaves the file as it is.
     void nombresNoAscii_data()
