@@ -64,6 +64,8 @@ public slots:
 
 private:
     void CrearPanelOpciones();
+    // The designed size, or what the screen's area leaves of it, with room for scroll bars.
+    QSize TamanoEnPantalla(QSize diseno) const;
     void CargarFecha(const QString &guardada);
     void PonerTextosIncorporados();
     // Captions, title, prompt and tips, as the built-in texts or a language's values give them.
