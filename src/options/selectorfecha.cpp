@@ -43,7 +43,8 @@ protected:
         QColor fondo = isChecked() ? QColor(128, 0, 0) : QColor(236, 238, 242);
         if (!isEnabled())
             fondo = isChecked() ? QColor(150, 90, 90) : QColor(170, 170, 170);
-        pintor.setPen(hasFocus() ? QPen(QColor(255, 214, 90), 2) : QPen(QColor(80, 80, 80)));
+        // Amber would be lost on the light button: the focus is a dark blue ring.
+        pintor.setPen(hasFocus() ? QPen(QColor(44, 98, 196), 2) : QPen(QColor(80, 80, 80)));
         pintor.setBrush(fondo);
         pintor.drawRoundedRect(caja, 3, 3);
         pintor.setPen(isChecked() ? QColor(Qt::white)
@@ -165,6 +166,7 @@ void SelectorFecha::Cargar(std::optional<QDate> fecha)
     // Selected even when the button is disabled (a date earlier this year stays the saved one).
     OptDia[static_cast<size_t>(fecha->day() - 1)]->setChecked(true);
     DiaElegido(fecha->day() - 1);
+    PonerEntradaDias(); // a click gives the day the focus, and Qt makes it the entry then
 }
 
 void SelectorFecha::PonerIndicacion(const QString &texto)
@@ -176,6 +178,7 @@ void SelectorFecha::AnnoOMesElegido()
 {
     LblDexo->setText(QStringLiteral("Seleccione la fecha"));
     AjustarDias();
+    PonerEntradaDias();
 }
 
 void SelectorFecha::LimpiarDias()
@@ -225,6 +228,24 @@ void SelectorFecha::AjustarDias()
         for (int i = 0; i + 1 < hoy_.day(); ++i)
             OptDia[static_cast<size_t>(i)]->setEnabled(false);
     }
+}
+
+void SelectorFecha::PonerEntradaDias()
+{
+    QRadioButton *entrada = nullptr;
+    for (QRadioButton *dia : OptDia) {
+        if (!dia->isEnabled() || dia->isHidden())
+            continue;
+        if (dia->isChecked()) {
+            entrada = dia;
+            break;
+        }
+        if (!entrada)
+            entrada = dia;
+    }
+    // Once in the grid, the arrows move from day to day, as in any group of option buttons.
+    for (QRadioButton *dia : OptDia)
+        dia->setFocusPolicy(dia == entrada ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void SelectorFecha::DiaElegido(int indice)

@@ -51,6 +51,8 @@ private:
     void AnnoOMesElegido();
     void DiaElegido(int indice);
     void LimpiarDias();
+    // Tab enters the grid at the chosen day, else at the first day that can be chosen.
+    void PonerEntradaDias();
 
     QButtonGroup *grupo_;
     QDate hoy_;
