@@ -129,7 +129,8 @@ SelectorFecha::SelectorFecha(QDate hoy, QWidget *padre) : QFrame(padre), hoy_(ho
         OptDia[static_cast<size_t>(i)] = dia;
     }
 
-    LblDexo = new QLabel(QStringLiteral("Seleccione la fecha"), this);
+    indicacion_ = QStringLiteral("Seleccione la fecha");
+    LblDexo = new QLabel(indicacion_, this);
     LblDexo->setObjectName(QStringLiteral("LblDexo"));
     LblDexo->setTextFormat(Qt::PlainText);
     LblDexo->setWordWrap(true);
@@ -169,14 +170,16 @@ void SelectorFecha::Cargar(std::optional<QDate> fecha)
     PonerEntradaDias(); // a click gives the day the focus, and Qt makes it the entry then
 }
 
-void SelectorFecha::PonerIndicacion(const QString &texto)
+void SelectorFecha::PonerIndicacion(const QString &texto, bool mostrar)
 {
-    LblDexo->setText(texto);
+    indicacion_ = texto;
+    if (mostrar)
+        LblDexo->setText(texto);
 }
 
 void SelectorFecha::AnnoOMesElegido()
 {
-    LblDexo->setText(QStringLiteral("Seleccione la fecha"));
+    LblDexo->setText(indicacion_);
     AjustarDias();
     PonerEntradaDias();
 }

@@ -26,8 +26,9 @@ public:
     // Selects year, month and day of a stored date, each with the reaction of a user's click;
     // nullopt selects this year and month and no day.
     void Cargar(std::optional<QDate> fecha);
-    // The prompt shown while no date is chosen (a language's own text).
-    void PonerIndicacion(const QString &texto);
+    // The prompt of the language shown (its own text), put up after every change of year or month;
+    // `mostrar` puts it up at once.
+    void PonerIndicacion(const QString &texto, bool mostrar);
     void AjustarDias();
 
     std::optional<QDate> Elegida() const { return elegida_; }
@@ -57,4 +58,5 @@ private:
     QButtonGroup *grupo_;
     QDate hoy_;
     std::optional<QDate> elegida_;
+    QString indicacion_;
 };
