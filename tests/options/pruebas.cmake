@@ -18,7 +18,7 @@ target_compile_definitions(test_traducciones PRIVATE DEXO_IDIOMAS_FUENTE="${CMAK
 target_include_directories(test_traducciones PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/langedit)
 # Every window on a 1280 x 800 screen, at each scale factor a user may choose.
 dexo_prueba(test_pantalla ENLACES dexo_options dexo_about dexo_notice dexo_langedit dexo_recursos tradel_recursos
-            FUENTES options/test_pantalla.cpp options/fixture_opciones.h langedit/fixture_tradel.h)
+            FUENTES options/test_pantalla.cpp)
 target_compile_definitions(test_pantalla PRIVATE DEXO_IDIOMAS_FUENTE="${CMAKE_SOURCE_DIR}/assets/idiomas")
 target_include_directories(test_pantalla PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/langedit)
 get_test_property(test_pantalla ENVIRONMENT DEXO_ENTORNO_PANTALLA)

@@ -152,7 +152,7 @@ private slots:
         for (QComboBox *lista : {fecha.CmbMes, fecha.CmbAnno}) {
             fecha.LblDexo->clear();
             QTest::keyClick(lista, Qt::Key_Down);
-            QCOMPARE(fecha.LblDexo->text(), QStringLiteral("Choose the date"));
+            QCOMPARE(fecha.LblDexo->text(), QStringLiteral("Choose the date")); // English.dxl's FC
         }
     }
 
