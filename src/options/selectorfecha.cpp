@@ -43,8 +43,10 @@ protected:
         QColor fondo = isChecked() ? QColor(128, 0, 0) : QColor(236, 238, 242);
         if (!isEnabled())
             fondo = isChecked() ? QColor(150, 90, 90) : QColor(170, 170, 170);
-        // Amber would be lost on the light button: the focus is a dark blue ring.
-        pintor.setPen(hasFocus() ? QPen(QColor(44, 98, 196), 2) : QPen(QColor(80, 80, 80)));
+        // The focus ring must stand out from the button: amber on the dark red of the chosen day,
+        // dark blue on the light ones.
+        const QColor foco = isChecked() ? QColor(255, 214, 90) : QColor(44, 98, 196);
+        pintor.setPen(hasFocus() ? QPen(foco, 2) : QPen(QColor(80, 80, 80)));
         pintor.setBrush(fondo);
         pintor.drawRoundedRect(caja, 3, 3);
         pintor.setPen(isChecked() ? QColor(Qt::white)
