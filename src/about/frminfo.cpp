@@ -11,11 +11,15 @@
 #include "zonaactiva.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,9 +43,20 @@ protected:
     }
 };
 
-QRect RectTwips(int izquierda, int arriba, int ancho, int alto)
+constexpr QSize kTamanoTwips(9600, 7200);
+constexpr QPoint kLugarTwips(4800, 2385);
+constexpr int kSeparacion = 8; // from the count, when the window goes beside it
+
+// A place of the design, at the window's scale.
+QRect RectTwips(int izquierda, int arriba, int ancho, int alto, qreal escala)
 {
-    return QRect(TwipsAPixeles(izquierda), TwipsAPixeles(arriba), TwipsAPixeles(ancho), TwipsAPixeles(alto));
+    const auto pixeles = [escala](int twips) { return TwipsAPixeles(twips * escala); };
+    return QRect(pixeles(izquierda), pixeles(arriba), pixeles(ancho), pixeles(alto));
+}
+
+QPoint LugarDeDiseno()
+{
+    return {TwipsAPixeles(kLugarTwips.x()), TwipsAPixeles(kLugarTwips.y())};
 }
 
 } // namespace
@@ -87,17 +102,23 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
     setObjectName(QStringLiteral("FrmInfo"));
     setWindowTitle(QStringLiteral("ShapedForm"));
     setWindowIcon(QIcon(QStringLiteral(":/countdown/dexo.svg")));
-    setFixedSize(TwipsAPixeles(9600), TwipsAPixeles(7200));
-    move(TwipsAPixeles(4800), TwipsAPixeles(2385));
+    // On a screen smaller than the design (a high scale factor) the whole window, its outline
+    // included, is drawn smaller, so that all of it can be seen and reached.
+    const QRect zona = Pantalla()->availableGeometry();
+    const qreal escala = std::min({1.0, qreal(zona.width()) / TwipsAPixeles(kTamanoTwips.width()),
+                                   qreal(zona.height()) / TwipsAPixeles(kTamanoTwips.height())});
+    setFixedSize(
+        RectTwips(0, 0, kTamanoTwips.width(), kTamanoTwips.height(), escala).size().boundedTo(zona.size()));
+    move(LugarDeDiseno());
     setMouseTracking(true);
 
     // Created from the bottom of the stack up: later widgets lie above earlier ones.
-    auto *ImgIco = new ImagenSvg(QStringLiteral(":/about/producto.svg"), QSize(239, 220), this);
+    auto *ImgIco = new ImagenSvg(QStringLiteral(":/about/producto.svg"), QSize(239, 220) * escala, this);
     ImgIco->setObjectName(QStringLiteral("ImgIco"));
-    ImgIco->move(TwipsAPixeles(0), TwipsAPixeles(3900));
+    ImgIco->move(RectTwips(0, 3900, 0, 0, escala).topLeft());
 
     QFont fuente(QStringLiteral("MS Sans Serif"));
-    fuente.setPointSizeF(9.75);
+    fuente.setPointSizeF(9.75 * escala);
     fuente.setBold(true);
     const QString version = QStringLiteral("%1.%2").arg(DEXO_VERSION_MAYOR).arg(DEXO_VERSION_MENOR);
     const QColor colores[2] = {QColor(0x80, 0x80, 0x80), QColor(0x00, 0x00, 0xC0)};
@@ -111,7 +132,7 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         paleta.setColor(QPalette::WindowText, colores[i]);
         LblInfo_[i]->setPalette(paleta);
         LblInfo_[i]->adjustSize();
-        LblInfo_[i]->move(TwipsAPixeles(lugares[i].x()), TwipsAPixeles(lugares[i].y()));
+        LblInfo_[i]->move(RectTwips(lugares[i].x(), lugares[i].y(), 0, 0, escala).topLeft());
     }
 
     struct Resalte
@@ -121,9 +142,9 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         QRect lugar;
     };
     const Resalte resaltes[] = {
-        {0, ":/about/resalte_flecha.svg", RectTwips(7770, 5640, 1665, 1560)},
-        {2, ":/about/resalte_web.svg", RectTwips(5970, 2250, 975, 960)},
-        {3, ":/about/resalte_ayuda.svg", RectTwips(7060, 2660, 945, 915)},
+        {0, ":/about/resalte_flecha.svg", RectTwips(7770, 5640, 1665, 1560, escala)},
+        {2, ":/about/resalte_web.svg", RectTwips(5970, 2250, 975, 960, escala)},
+        {3, ":/about/resalte_ayuda.svg", RectTwips(7060, 2660, 945, 915, escala)},
     };
     for (const Resalte &r : resaltes) {
         ImgMenu_[r.indice] = new ImagenSvg(QString::fromLatin1(r.recurso), r.lugar.size(), this);
@@ -142,9 +163,9 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
         QRect lugar;
     };
     const Zona zonas[] = {
-        {0, Consejo(0), RectTwips(7680, 5640, 1695, 1455)},
-        {2, Consejo(2), RectTwips(6120, 2400, 660, 615)},
-        {3, Consejo(3), RectTwips(7200, 2790, 615, 615)},
+        {0, Consejo(0), RectTwips(7680, 5640, 1695, 1455, escala)},
+        {2, Consejo(2), RectTwips(6120, 2400, 660, 615, escala)},
+        {3, Consejo(3), RectTwips(7200, 2790, 615, 615, escala)},
     };
     for (const Zona &z : zonas) {
         ZonaActiva *zona = new ZonaActiva(this);
@@ -162,10 +183,10 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
     casilla->alSoltarEncima = [this] { GuardarMostrarInfo(); };
     ChkInicio_ = casilla;
     ChkInicio_->setObjectName(QStringLiteral("ChkInicio"));
-    ChkInicio_->setGeometry(RectTwips(4080, 6720, 3615, 255));
+    ChkInicio_->setGeometry(RectTwips(4080, 6720, 3615, 255, escala));
     // The caption must fit the box's fixed width with whatever face stands in for MS Sans Serif.
     QFont letraCasilla(QStringLiteral("MS Sans Serif"));
-    for (qreal puntos = 8.25; puntos >= 6.0; puntos -= 0.25) {
+    for (qreal puntos = 8.25 * escala; puntos >= 6.0 * escala; puntos -= 0.25) {
         letraCasilla.setPointSizeF(puntos);
         ChkInicio_->setFont(letraCasilla);
         if (ChkInicio_->sizeHint().width() <= ChkInicio_->width())
@@ -180,15 +201,45 @@ FrmInfo::FrmInfo(ModGral &gral, QWidget *principal)
     ChkInicio_->setChecked(LeerMostrarInfo(gral_.carpetas)); // loading writes nothing
     ChkInicio_->setFocus();
 
-    RgnForma_ = CrearRegion(1.0f, 1.0f, 0, 0);
+    RgnForma_ = CrearRegion(static_cast<float>(escala), static_cast<float>(escala), 0, 0);
     setMask(RgnForma_);
+}
+
+QScreen *FrmInfo::Pantalla() const
+{
+    if (principal_)
+        return principal_->screen();
+    QScreen *pantalla = QGuiApplication::screenAt(LugarDeDiseno());
+    return pantalla ? pantalla : QGuiApplication::primaryScreen();
+}
+
+QPoint FrmInfo::Lugar() const
+{
+    const QRect zona = Pantalla()->availableGeometry();
+    const QPoint disenado = PosicionEnPantalla(QRect(LugarDeDiseno(), size()), zona);
+    if (!principal_ || !principal_->isVisible())
+        return disenado;
+    // Only the outline counts: the count may show through a corner outside it.
+    const QRect numero = principal_->frameGeometry();
+    if (!RgnForma_.translated(disenado).intersects(numero))
+        return disenado;
+    const QPoint lados[] = {
+        {numero.right() + 1 + kSeparacion, disenado.y()},
+        {disenado.x(), numero.bottom() + 1 + kSeparacion},
+        {numero.left() - kSeparacion - width(), disenado.y()},
+        {disenado.x(), numero.top() - kSeparacion - height()},
+    };
+    for (const QPoint &lado : lados) {
+        if (zona.contains(QRect(lado, size())))
+            return lado;
+    }
+    return disenado; // no room anywhere else
 }
 
 void FrmInfo::Mostrar()
 {
-    // Taller than a small scaled screen, it keeps its bottom on it: the arrow and the check box
-    // stay within reach; only the top of the picture is lost.
-    LlevarAPantalla(this, Qt::AlignLeft | Qt::AlignBottom);
+    if (!isVisible())
+        move(Lugar());
     show();
     raise();
     activateWindow();

@@ -13,6 +13,7 @@ class ImagenSvg;
 class ModGral;
 class QCheckBox;
 class QLabel;
+class QScreen;
 class QSvgRenderer;
 class ZonaActiva;
 
@@ -48,6 +49,11 @@ protected:
 
 private:
     static QString Consejo(int indice);
+    // The screen of the count, else the one of the designed place.
+    QScreen *Pantalla() const;
+    // The designed place, kept on that screen; where it would cover the count, beside the count
+    // if there is room.
+    QPoint Lugar() const;
     void Resaltar(int indice);
     void GuardarMostrarInfo();
 

@@ -168,10 +168,11 @@ void FrmMain::ConstruirVentana()
     desplazable->setFixedSize(zonaPaginas->size());
     QSize tamano = sizeHint();
     const QScreen *pantalla = screen();
-    // The window manager's title bar is not known before the window shows; the style's is near.
-    const int sobra = pantalla ? tamano.height() + style()->pixelMetric(QStyle::PM_TitleBarHeight) -
-                                     pantalla->availableGeometry().height()
-                               : 0;
+    // The window manager's frame is not known before the window shows: room for a title bar and
+    // borders as tall as the usual ones (the style's own title bar is shorter than most).
+    constexpr int kAltoMarcoSupuesto = 48;
+    const int sobra =
+        pantalla ? tamano.height() + kAltoMarcoSupuesto - pantalla->availableGeometry().height() : 0;
     if (sobra > 0) {
         const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         desplazable->setFixedSize(zonaPaginas->width() + barra, zonaPaginas->height() - sobra);

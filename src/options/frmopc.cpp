@@ -14,17 +14,24 @@
 #include "unidades.h"
 #include "valores.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 
 constexpr QSize kPanelTwips(9720, 6720);
+// The window manager's frame is not known before the dialog shows: room for a title bar and borders.
+constexpr QMargins kMarcoSupuesto(8, 40, 8, 8);
 
 QString Texto(const char16_t *texto)
 {
@@ -64,15 +71,18 @@ FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gr
     setWindowTitle(QStringLiteral(".:: Configuración de las opciones del programa ::."));
     setModal(true);
     const QSize tamano = RectTwips(0, 0, kPanelTwips.width(), kPanelTwips.height()).size();
-    setFixedSize(tamano);
     // Read once: the list of years and the obsolete-date check must agree on today.
     hoy_ = gral_.reloj.Hoy();
 
-    PicOpciones_ = new PanelFondo(this);
+    // Both panels lie on one sheet of the designed size. On a screen smaller than the sheet (a
+    // high scale factor) the sheet scrolls, and the control that takes the focus scrolls into sight.
+    auto *hoja = new QWidget;
+    hoja->setFixedSize(tamano);
+    PicOpciones_ = new PanelFondo(hoja);
     PicOpciones_->setObjectName(QStringLiteral("PicOpciones"));
     PicOpciones_->setGeometry(QRect(QPoint(0, 0), tamano));
     // Same place, same size and the same background as the main panel.
-    PicAviso_ = new PanelAviso(gral_, edicion_, this);
+    PicAviso_ = new PanelAviso(gral_, edicion_, hoja);
     PicAviso_->setGeometry(QRect(QPoint(0, 0), tamano));
     PicAviso_->hide();
     for (const auto &[indice, titulo] : PicAviso_->Titulos())
@@ -83,6 +93,20 @@ FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gr
     });
 
     CrearPanelOpciones();
+    auto *desplazable = new QScrollArea(this);
+    desplazable->setObjectName(QStringLiteral("ZonaOpciones"));
+    desplazable->setFrameShape(QFrame::NoFrame);
+    desplazable->setFocusPolicy(Qt::NoFocus);
+    desplazable->setWidget(hoja);
+    connect(qApp, &QApplication::focusChanged, desplazable, [desplazable](QWidget *, QWidget *ahora) {
+        if (ahora && desplazable->widget()->isAncestorOf(ahora))
+            desplazable->ensureWidgetVisible(ahora);
+    });
+    auto *capa = new QVBoxLayout(this);
+    capa->setContentsMargins(0, 0, 0, 0);
+    capa->addWidget(desplazable);
+    setFixedSize(TamanoEnPantalla(tamano));
+
     // On the dark blue of the panels the focus ring is drawn in light amber.
     for (BotonImagen *boton : findChildren<BotonImagen *>())
         boton->PonerColorFoco(QColor(255, 214, 90));
@@ -101,6 +125,21 @@ FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gr
 }
 
 FrmOpc::~FrmOpc() = default;
+
+QSize FrmOpc::TamanoEnPantalla(QSize diseno) const
+{
+    const QScreen *pantalla = principal_ ? principal_->screen() : screen();
+    if (!pantalla)
+        return diseno;
+    const QSize libre = pantalla->availableGeometry().size().shrunkBy(kMarcoSupuesto);
+    // A scroll bar along one side takes room from the other, which may then need its own.
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    bool vertical = diseno.height() > libre.height();
+    const bool horizontal = diseno.width() + (vertical ? barra : 0) > libre.width();
+    vertical = vertical || diseno.height() + (horizontal ? barra : 0) > libre.height();
+    const QSize tamano(diseno.width() + (vertical ? barra : 0), diseno.height() + (horizontal ? barra : 0));
+    return tamano.boundedTo(libre);
+}
 
 void FrmOpc::CrearPanelOpciones()
 {

@@ -69,11 +69,12 @@ public slots:
 
 private:
     void CrearPanelOpciones();
+    // The designed size, or what the screen's area leaves of it, with room for scroll bars.
+    QSize TamanoEnPantalla(QSize diseno) const;
     void CargarFecha(const QString &guardada);
     void PonerTextosIncorporados();
-    // Captions, title, prompt and tips, as the built-in texts or a language's values give them.
-    void PonerTextos(const QStringList &titulos, const QString &ventana,
-                     const std::optional<QString> &indicacion, const QStringList &consejos);
+    // Captions, title and tips, as the built-in texts or a language's values give them.
+    void PonerTextos(const QStringList &titulos, const QString &ventana, const QStringList &consejos);
     bool IdiomaDisponible() const;
     QString ArchivoIdioma() const;
 

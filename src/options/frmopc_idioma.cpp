@@ -32,16 +32,13 @@ QString Consejo(int tip, const QString &valor)
 
 } // namespace
 
-void FrmOpc::PonerTextos(const QStringList &titulos, const QString &ventana,
-                         const std::optional<QString> &indicacion, const QStringList &consejos)
+void FrmOpc::PonerTextos(const QStringList &titulos, const QString &ventana, const QStringList &consejos)
 {
     for (int i = 0; i <= 14; ++i)
         PonerTitulo(titulos_[i], i == 0
                                      ? QStringLiteral(".: ") + titulos.at(0).toUpper() + QStringLiteral(" :.")
                                      : titulos.at(i));
     setWindowTitle(QStringLiteral(".:: ") + ventana + QStringLiteral(" ::."));
-    if (indicacion)
-        FraFecha_->PonerIndicacion(*indicacion);
 
     // Tips come from a file: shown as plain text, whatever they hold.
     auto consejo = [](QWidget *control, const QString &texto) {
@@ -90,7 +87,8 @@ void FrmOpc::PonerTextosIncorporados()
     QStringList consejos;
     for (int i = 0; i <= 6; ++i)
         consejos << Clave(Idioma::kTip0 + i).TextoPropio();
-    PonerTextos(titulos, Clave(Idioma::kMC).TextoPropio(), std::nullopt, consejos);
+    PonerTextos(titulos, Clave(Idioma::kMC).TextoPropio(), consejos);
+    FraFecha_->PonerIndicacion(Clave(Idioma::kFC).TextoPropio(), false);
 }
 
 void FrmOpc::AplicarIdioma()
@@ -117,14 +115,13 @@ void FrmOpc::AplicarIdioma()
     }
     const QString porDefecto = QString::fromUtf16(Idioma::kDefectoTituloOpciones);
     const QString ventana = archivo.Texto(Idioma::kMC, porDefecto);
-    const QString fc = archivo.Texto(Idioma::kFC, porDefecto);
-    std::optional<QString> indicacion;
-    if (edicion_.FechaEvento == QString::fromUtf16(Ajustes::SinFecha))
-        indicacion = fc;
     QStringList consejos;
     for (int i = 0; i <= 6; ++i)
         consejos << archivo.Texto(Idioma::kTip0 + i);
-    PonerTextos(titulos, ventana, indicacion, consejos);
+    PonerTextos(titulos, ventana, consejos);
+    // The prompt after a change of year or month is the language's too, not only the first one.
+    FraFecha_->PonerIndicacion(archivo.Texto(Idioma::kFC, porDefecto),
+                               edicion_.FechaEvento == QString::fromUtf16(Ajustes::SinFecha));
 }
 
 void FrmOpc::ImgIdioma_Click(int indice)

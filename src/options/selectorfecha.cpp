@@ -43,7 +43,10 @@ protected:
         QColor fondo = isChecked() ? QColor(128, 0, 0) : QColor(236, 238, 242);
         if (!isEnabled())
             fondo = isChecked() ? QColor(150, 90, 90) : QColor(170, 170, 170);
-        pintor.setPen(hasFocus() ? QPen(QColor(255, 214, 90), 2) : QPen(QColor(80, 80, 80)));
+        // The focus ring must stand out from the button: amber on the dark red of the chosen day,
+        // dark blue on the light ones.
+        const QColor foco = isChecked() ? QColor(255, 214, 90) : QColor(44, 98, 196);
+        pintor.setPen(hasFocus() ? QPen(foco, 2) : QPen(QColor(80, 80, 80)));
         pintor.setBrush(fondo);
         pintor.drawRoundedRect(caja, 3, 3);
         pintor.setPen(isChecked() ? QColor(Qt::white)
@@ -128,7 +131,8 @@ SelectorFecha::SelectorFecha(QDate hoy, QWidget *padre) : QFrame(padre), hoy_(ho
         OptDia[static_cast<size_t>(i)] = dia;
     }
 
-    LblDexo = new QLabel(QStringLiteral("Seleccione la fecha"), this);
+    indicacion_ = QStringLiteral("Seleccione la fecha");
+    LblDexo = new QLabel(indicacion_, this);
     LblDexo->setObjectName(QStringLiteral("LblDexo"));
     LblDexo->setTextFormat(Qt::PlainText);
     LblDexo->setWordWrap(true);
@@ -165,17 +169,21 @@ void SelectorFecha::Cargar(std::optional<QDate> fecha)
     // Selected even when the button is disabled (a date earlier this year stays the saved one).
     OptDia[static_cast<size_t>(fecha->day() - 1)]->setChecked(true);
     DiaElegido(fecha->day() - 1);
+    PonerEntradaDias(); // a click gives the day the focus, and Qt makes it the entry then
 }
 
-void SelectorFecha::PonerIndicacion(const QString &texto)
+void SelectorFecha::PonerIndicacion(const QString &texto, bool mostrar)
 {
-    LblDexo->setText(texto);
+    indicacion_ = texto;
+    if (mostrar)
+        LblDexo->setText(texto);
 }
 
 void SelectorFecha::AnnoOMesElegido()
 {
-    LblDexo->setText(QStringLiteral("Seleccione la fecha"));
+    LblDexo->setText(indicacion_);
     AjustarDias();
+    PonerEntradaDias();
 }
 
 void SelectorFecha::LimpiarDias()
@@ -217,6 +225,7 @@ void SelectorFecha::CambiarHoy(QDate hoy)
 {
     hoy_ = hoy;
     AtenuarPasados();
+    PonerEntradaDias();
 }
 
 void SelectorFecha::AtenuarPasados()
@@ -229,6 +238,24 @@ void SelectorFecha::AtenuarPasados()
         OptDia[static_cast<size_t>(i)]->setEnabled(CmbMes->currentIndex() < 0 || !dia.isValid() ||
                                                    dia >= hoy_);
     }
+}
+
+void SelectorFecha::PonerEntradaDias()
+{
+    QRadioButton *entrada = nullptr;
+    for (QRadioButton *dia : OptDia) {
+        if (!dia->isEnabled() || dia->isHidden())
+            continue;
+        if (dia->isChecked()) {
+            entrada = dia;
+            break;
+        }
+        if (!entrada)
+            entrada = dia;
+    }
+    // Once in the grid, the arrows move from day to day, as in any group of option buttons.
+    for (QRadioButton *dia : OptDia)
+        dia->setFocusPolicy(dia == entrada ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void SelectorFecha::DiaElegido(int indice)

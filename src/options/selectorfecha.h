@@ -26,8 +26,9 @@ public:
     // Selects year, month and day of a stored date, each with the reaction of a user's click;
     // nullopt selects this year and month and no day.
     void Cargar(std::optional<QDate> fecha);
-    // The prompt shown while no date is chosen (a language's own text).
-    void PonerIndicacion(const QString &texto);
+    // The prompt of the language shown (its own text), put up after every change of year or month;
+    // `mostrar` puts it up at once.
+    void PonerIndicacion(const QString &texto, bool mostrar);
     void AjustarDias();
     // A new day while the frame is shown: the days that became past are greyed; the day chosen
     // stays chosen.
@@ -56,8 +57,11 @@ private:
     void LimpiarDias();
     // Past days cannot be chosen: days before today in the month shown are greyed.
     void AtenuarPasados();
+    // Tab enters the grid at the chosen day, else at the first day that can be chosen.
+    void PonerEntradaDias();
 
     QButtonGroup *grupo_;
     QDate hoy_;
     std::optional<QDate> elegida_;
+    QString indicacion_;
 };

@@ -427,6 +427,43 @@ private slots:
             QVERIFY2(!d.PicOpciones()->isAncestorOf(control), qPrintable(control->objectName()));
     }
 
+    // Save, cancel and return show the focus and answer Space and Enter.
+    void tecladoEnLosBotones_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<int>("tecla");
+        QTest::newRow("guardar, intro") << "CmdGuardar" << int(Qt::Key_Return);
+        QTest::newRow("cancelar, espacio") << "CmdCancelar" << int(Qt::Key_Space);
+        QTest::newRow("volver, intro del teclado numérico") << "CmdAvisoOk" << int(Qt::Key_Enter);
+    }
+    void tecladoEnLosBotones()
+    {
+        QFETCH(QString, boton);
+        QFETCH(int, tecla);
+        FixtureOpciones f;
+        const QByteArray ini = "[Opciones]\r\nSVisible=No\r\n";
+        f.carpeta.EscribirIni(ini);
+        FrmOpc &d = f.Abrir();
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        d.ImgSvisible()->click();
+        if (boton == QLatin1String("CmdAvisoOk"))
+            d.CmdAviso_Click();
+        auto *control = d.findChild<QWidget *>(boton);
+        const QImage sinFoco = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        QVERIFY(control->grab().toImage() != sinFoco);
+        QTest::keyClick(control, Qt::Key(tecla));
+        const bool guardar = boton == QLatin1String("CmdGuardar");
+        QCOMPARE(d.isVisible(), !guardar);
+        QVERIFY(d.PicAviso()->isHidden());
+        QCOMPARE(d.ImgSvisible()->isChecked(), boton != QLatin1String("CmdCancelar"));
+        if (guardar)
+            QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Opciones", "SVisible", "?"), QStringLiteral("Si"));
+        else
+            QCOMPARE(f.carpeta.LeerIni(), ini); // byte for byte
+    }
+
     void ctrlSEnElPanelDeAviso()
     {
         FixtureOpciones f;

@@ -142,6 +142,20 @@ private slots:
         QCOMPARE(preguntas.front().section(u' ', 1).section(u'\n', 0, 0), pregunta);
     }
 
+    // After a change of month or year, the date prompt is the language's own.
+    void indicacionDeFechaEnElIdioma()
+    {
+        FixtureOpciones f;
+        PonerIdiomas(f);
+        f.carpeta.EscribirIni(Ini(QStringLiteral("English")) + "[Datos]\r\nFecha=20/05/2027\r\n");
+        const SelectorFecha &fecha = *f.Abrir().FraFecha();
+        for (QComboBox *lista : {fecha.CmbMes, fecha.CmbAnno}) {
+            fecha.LblDexo->clear();
+            QTest::keyClick(lista, Qt::Key_Down);
+            QCOMPARE(fecha.LblDexo->text(), QStringLiteral("Choose the date")); // English.dxl's FC
+        }
+    }
+
     // Switched in the dialog, everything follows at once; closed without saving, all goes back.
     void cambioEnElDialogo()
     {
