@@ -1,6 +1,7 @@
 #include "modgral.h"
 
 #include "dexo_config.h"
+#include "lectorajustes.h"
 #include "plataforma.h"
 #include "valores.h"
 
@@ -11,7 +12,43 @@
 
 #include <utility>
 
-ModGral::ModGral(Plataforma &plataforma_, const Reloj &reloj_) : plataforma(plataforma_), reloj(reloj_) {}
+ModGral::ModGral(Plataforma &plataforma_, const Reloj &reloj_)
+    : inicioPropio_(std::make_unique<AccionInicioSistema>(plataforma_)),
+      traductorPropio_(std::make_unique<Traductor>()), plataforma(plataforma_), reloj(reloj_),
+      InicioSistema(*inicioPropio_), Traduccion(*traductorPropio_)
+{
+}
+
+ModGral::ModGral(ModGral &programa, const QString &archivoCuenta)
+    : programa_(&programa), plataforma(programa.plataforma), reloj(programa.reloj),
+      InicioSistema(programa.InicioSistema), Traduccion(programa.Traduccion)
+{
+    IniciarRutas(programa.carpetas);
+    ArchivoIni = archivoCuenta;
+    NombreIdioma = programa.NombreIdioma;
+}
+
+ModGral::~ModGral() = default;
+
+bool ModGral::EsAjusteDelPrograma(QStringView seccion, QStringView clave)
+{
+    for (const ClaveAjuste &delPrograma : {Ajustes::Idioma, Ajustes::Inicio}) {
+        if (seccion == QStringView(delPrograma.seccion) && clave == QStringView(delPrograma.clave))
+            return true;
+    }
+    return false;
+}
+
+AjustesLeidos ModGral::LeerAjustes() const
+{
+    AjustesLeidos ajustes = ::LeerAjustes(ArchivoIni);
+    if (programa_) {
+        const AjustesLeidos delPrograma = ::LeerAjustes(programa_->ArchivoIni);
+        ajustes.idioma = delPrograma.idioma;
+        ajustes.inicio = delPrograma.inicio;
+    }
+    return ajustes;
+}
 
 void ModGral::IniciarRutas(const QString &carpetaPrograma)
 {
@@ -43,6 +80,8 @@ void ModGral::ReproducirSonido(const QString &ruta)
 
 bool ModGral::GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWidget *padre)
 {
+    if (programa_ && EsAjusteDelPrograma(ajuste))
+        return programa_->GuardarAjuste(ajuste, valor, padre);
     return GuardarEn(ArchivoIni, ajuste, valor, padre);
 }
 

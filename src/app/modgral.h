@@ -8,17 +8,43 @@
 #include <QDate>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class Plataforma;
 class QWidget;
 class Reloj;
+struct AjustesLeidos;
 
-// The shared state of Dexo: created once by main and handed to every window.
+// The shared state of one countdown: created by main for the first countdown (Dexo.INI) and
+// handed to each of its windows. A further countdown has one of its own, which shares with the
+// first the program's folders, platform, clock, translations and program-wide settings.
 class ModGral
 {
+    // Owned by the first countdown's state only; declared first, as the references below bind to them.
+    std::unique_ptr<AccionInicioSistema> inicioPropio_;
+    std::unique_ptr<Traductor> traductorPropio_;
+    ModGral *programa_ = nullptr;
+
 public:
     ModGral(Plataforma &plataforma, const Reloj &reloj);
+    // A further countdown, kept in `archivoCuenta`, beside the first countdown `programa`.
+    ModGral(ModGral &programa, const QString &archivoCuenta);
+    ~ModGral();
+    ModGral(const ModGral &) = delete;
+    ModGral &operator=(const ModGral &) = delete;
+
+    // The first countdown, Dexo.INI, is the program's: closing it ends the program.
+    bool EsPrimera() const { return programa_ == nullptr; }
+    // The settings as this countdown applies them: its own file, with the program-wide ones (the
+    // language, start with the system) from the first countdown's.
+    AjustesLeidos LeerAjustes() const;
+    // Whether a key is the program's, kept in the first countdown's file whichever window writes it.
+    static bool EsAjusteDelPrograma(QStringView seccion, QStringView clave);
+    static bool EsAjusteDelPrograma(const ClaveAjuste &ajuste)
+    {
+        return EsAjusteDelPrograma(QStringView(ajuste.seccion), QStringView(ajuste.clave));
+    }
 
     // The program folder (always ending in the native separator), the settings folder and the
     // files kept in them. Given a folder alone, it is both (a portable copy).
@@ -36,9 +62,9 @@ public:
     // Asynchronous; a new sound replaces one still playing; a bad file plays nothing.
     void ReproducirSonido(const QString &ruta);
 
-    // Writes one setting. The first write that fails tells the user, naming the file and the
-    // reason the profile layer met; later failures stay silent and the program goes on with
-    // what it holds.
+    // Writes one setting (a program-wide one into the first countdown's file). The first write that fails
+    // tells the user, naming the file and the reason the profile layer met; later failures stay silent and
+    // the program goes on with what it holds.
     bool GuardarAjuste(const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
     // The same for a key of another settings file of the program, given as it is read.
     bool GuardarEn(const QString &archivo, const ClaveAjuste &ajuste, const QString &valor, QWidget *padre);
@@ -67,9 +93,9 @@ public:
 
     Plataforma &plataforma;
     const Reloj &reloj;
-    AccionInicioSistema InicioSistema{plataforma};
+    AccionInicioSistema &InicioSistema;
     // Qt's texts and the program's own messages follow the language shown.
-    Traductor Traduccion;
+    Traductor &Traduccion;
 
     Carpetas carpetas;
     QString RutaPrograma;

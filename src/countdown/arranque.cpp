@@ -1,5 +1,6 @@
 #include "arranque.h"
 
+#include "cuentas.h"
 #include "frminfo.h"
 #include "frmmain.h"
 #include "frmmsg.h"
@@ -81,11 +82,13 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
         return 0;
 
     FrmMain principal(gral);
+    Cuentas cuentas(gral, principal);
     terminacion->principal = &principal;
-    instancia.AtenderLlamadas(&principal, [&principal] { principal.SegundoInicio(); });
-    QObject::connect(&principal, &FrmMain::programaTerminado, qApp, &QCoreApplication::quit,
+    instancia.AtenderLlamadas(&principal, [&cuentas] { cuentas.TraerAlFrente(); });
+    QObject::connect(&cuentas, &Cuentas::programaTerminado, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     Arrancar(principal, gral);
+    cuentas.AbrirGuardadas();
     return QCoreApplication::exec();
 }
 

@@ -17,6 +17,8 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -122,6 +124,8 @@ FrmMain::FrmMain(ModGral &gral)
     connect(TmrDespedida_, &QTimer::timeout, this, &FrmMain::TmrDespedida_Timer);
 
     ConectarMenu();
+    mnuMenu_->PonerTextosPropios(gral_.EsPrimera());
+    TextoCerrarCuenta();
 }
 
 FrmMain::~FrmMain()
@@ -159,6 +163,8 @@ void FrmMain::ConectarMenu()
     connect(mnuMenu_->mnuAyuda, &QAction::triggered, this, &FrmMain::mnuAyuda_Click);
     connect(mnuMenu_->mnuInfo, &QAction::triggered, this, &FrmMain::mnuInfo_Click);
     connect(mnuMenu_->mnuCerrar, &QAction::triggered, this, &FrmMain::mnuCerrar_Click);
+    connect(mnuMenu_->mnuNueva, &QAction::triggered, this, &FrmMain::mnuNueva_Click);
+    connect(mnuMenu_->mnuQuitar, &QAction::triggered, this, &FrmMain::mnuQuitar_Click);
     ConectarMenuIdioma();
 }
 
@@ -172,7 +178,7 @@ void FrmMain::Iniciar()
 
 void FrmMain::AplicarOpciones()
 {
-    const AjustesLeidos ajustes = LeerAjustes(gral_.ArchivoIni);
+    const AjustesLeidos ajustes = gral_.LeerAjustes();
     move(TwipsAPixeles(ajustes.izda), TwipsAPixeles(ajustes.sup));
 
     gral_.NombreIdioma = ajustes.idioma;
@@ -212,6 +218,7 @@ void FrmMain::AplicarOpciones()
         pantallas.append(pantalla->availableGeometry());
     move(PosicionVisible(QRect(pos(), size()), pantallas));
     arrastradaPorElUsuario_ = false;
+    emit ajustesDelProgramaCambiados();
 }
 
 void FrmMain::AplicarFecha()
@@ -315,8 +322,10 @@ bool FrmMain::event(QEvent *evento)
     if (evento->type() == QEvent::WindowActivate && gral_.Recargar)
         AplicarOpciones();
     // The words follow a change of language at once, not at the next count.
-    if (evento->type() == QEvent::LanguageChange)
+    if (evento->type() == QEvent::LanguageChange) {
         DescribirCuenta();
+        TextoCerrarCuenta();
+    }
     return QWidget::event(evento);
 }
 
@@ -376,6 +385,7 @@ void FrmMain::mnuInicio_Click()
     const bool activar = inicio->isChecked();
     gral_.InicioSistema.Aplicar(activar, gral_.RutaPrograma, this);
     gral_.GuardarAjuste(Ajustes::Inicio, QString::fromUtf16(activar ? Ajustes::Si : Ajustes::No), this);
+    emit ajustesDelProgramaCambiados();
 }
 
 void FrmMain::mnuEvento_Click()
@@ -407,6 +417,39 @@ void FrmMain::mnuInfo_Click()
 void FrmMain::mnuCerrar_Click()
 {
     close();
+}
+
+void FrmMain::mnuNueva_Click()
+{
+    emit nuevaCuentaPedida();
+}
+
+void FrmMain::mnuQuitar_Click()
+{
+    if (gral_.EsPrimera())
+        return; // the first countdown is the program's own
+    if (!gral_.plataforma.Preguntar(this, QStringLiteral("Dexo"),
+                                    tr("¿Quitar esta cuenta atrás? Su ventana se cierra y sus ajustes se "
+                                       "borran; no volverá a abrirse.")))
+        return;
+    QFile archivo(gral_.ArchivoIni);
+    if (archivo.exists() && !archivo.remove()) {
+        gral_.plataforma.Avisar(this, QStringLiteral("Dexo"),
+                                tr("No se pudo borrar\n%1\n\n%2")
+                                    .arg(QDir::toNativeSeparators(gral_.ArchivoIni), archivo.errorString()));
+        return;
+    }
+    quitada_ = true;
+    close();
+}
+
+void FrmMain::AplicarAjustesDelPrograma(const QString &idioma, bool inicio)
+{
+    mnuMenu_->mnuInicio->setChecked(inicio);
+    if (idioma == gral_.NombreIdioma)
+        return;
+    gral_.NombreIdioma = idioma;
+    AplicarIdioma();
 }
 
 void FrmMain::AbrirMenu(QPoint donde)
@@ -495,9 +538,10 @@ void FrmMain::closeEvent(QCloseEvent *evento)
         return;
     cerrado_ = true;
     TmrGetDay_->stop();
+    emit cerrandose();
     // Closing may come from a signal or the end of the session: no message box may hold it up.
     gral_.SilenciarAvisosDeEscritura();
-    if (LugarConocido()) {
+    if (!quitada_ && LugarConocido()) {
         const QPoint lugar = gral_.plataforma.LugarVentana(*this);
         gral_.GuardarAjuste(Ajustes::Izda, QString::number(PixelesATwips(lugar.x())), this);
         gral_.GuardarAjuste(Ajustes::Sup, QString::number(PixelesATwips(lugar.y())), this);
@@ -508,13 +552,14 @@ void FrmMain::closeEvent(QCloseEvent *evento)
         frmMsg_->close();
     if (frmInfo_)
         frmInfo_->close();
-    if (!EsElDiaElegido()) {
+    if (quitada_ || !EsElDiaElegido()) {
         emit programaTerminado();
         return;
     }
     gral_.ReproducirSonido(gral_.RutaPrograma + QStringLiteral("end.wav"));
-    // The sound ends with the program, so a close the user asked for lets it play out.
-    if (esperarDespedida_ && gral_.plataforma.SonidoEnCurso()) {
+    // The sound ends with the program, so a close the user asked for lets it play out; a further
+    // countdown's close leaves the program, and the sound, running.
+    if (esperarDespedida_ && gral_.EsPrimera() && gral_.plataforma.SonidoEnCurso()) {
         plazoDespedida_.setRemainingTime(kEsperaDespedidaMs);
         TmrDespedida_->start();
         return;

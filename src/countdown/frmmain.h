@@ -53,10 +53,19 @@ public:
     void mnuAyuda_Click();
     void mnuInfo_Click();
     void mnuCerrar_Click();
+    // Several countdowns: a new one beside this (made by whoever keeps the countdowns), and this
+    // further countdown removed with its file, once the user agrees.
+    void mnuNueva_Click();
+    void mnuQuitar_Click();
     // Language commands: a built-in language (1 to 5); open any language file (0) or start the
     // language editor (1).
     void mnuIdioma_Click(int n);
     void mnuTradel_Click(int indice);
+
+    // Another countdown's window changed the language or start with the system: this one follows.
+    void AplicarAjustesDelPrograma(const QString &idioma, bool inicio);
+
+    ModGral &Gral() const { return gral_; }
 
     // The program was started again while it runs: the count comes forward, with the dialog or
     // box that is open over it.
@@ -83,6 +92,12 @@ signals:
     void programaTerminado();
     // The day watch has seen a new day.
     void diaCambiado(QDate hoy);
+    // The close sequence begins (the window is going).
+    void cerrandose();
+    // The user asked for a new countdown from this window's menu.
+    void nuevaCuentaPedida();
+    // The language or start with the system changed here; every other window follows.
+    void ajustesDelProgramaCambiados();
 
 protected:
     bool event(QEvent *evento) override;
@@ -100,6 +115,8 @@ private:
     // The control that [Menu] key k labels: its text, and the text shown for a language value.
     QString TextoMenu(int clave) const;
     void PonerTextoMenu(int clave, const QString &valor);
+    // A further countdown's "Cerrar" item, in the language shown.
+    void TextoCerrarCuenta();
     void AbrirIdioma();
     void AplicarFuente(const AjustesLeidos &ajustes);
     void AplicarFecha();
@@ -133,6 +150,7 @@ private:
     std::optional<QPoint> lugarAlPulsar_;
     bool arrastradaPorElUsuario_ = false;
     bool cerrado_ = false;
+    bool quitada_ = false; // removed with its file: nothing is written at close
     bool esperarDespedida_ = true;
     // The menu's own Spanish texts, kept for the case where even Español.dxl has no texts.
     std::array<QString, Idioma::kNumClavesMenu> textosPropios_;

@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kClaveTooltipMenu = 9;
+constexpr int kClaveCerrar = 8;
 
 QString Decorado(const QString &nombre)
 {
@@ -67,8 +68,18 @@ void FrmMain::PonerTextoMenu(int clave, const QString &texto)
         return;
     }
     QAction *accion = AccionDeClave(*mnuMenu_, clave);
-    accion->setText(texto);
+    // A further countdown's close leaves the program running: the language's "close the
+    // program" would say otherwise.
+    accion->setText(clave == kClaveCerrar && !gral_.EsPrimera()
+                        ? TextoLiteralMenu(tr("Cerrar esta cuenta atrás"))
+                        : texto);
     AcotarTextoMenu(accion);
+}
+
+void FrmMain::TextoCerrarCuenta()
+{
+    if (!gral_.EsPrimera())
+        PonerTextoMenu(kClaveCerrar, {});
 }
 
 void FrmMain::AplicarIdioma()
@@ -125,6 +136,7 @@ void FrmMain::mnuIdioma_Click(int n)
         gral_.NombreIdioma = Espanol();
     }
     gral_.GuardarAjuste(Ajustes::Idioma, gral_.NombreIdioma, this);
+    emit ajustesDelProgramaCambiados();
 }
 
 void FrmMain::mnuTradel_Click(int indice)
@@ -163,4 +175,5 @@ void FrmMain::AbrirIdioma()
     for (int n = 1; n <= 5; ++n)
         mnuMenu_->mnuIdioma[n]->setChecked(QString::fromUtf16(Idioma::kIdiomas[n - 1]) == gral_.NombreIdioma);
     AplicarIdioma();
+    emit ajustesDelProgramaCambiados();
 }

@@ -28,6 +28,8 @@ QString TextoAyuda()
         "Sin opciones abre la ventana de la cuenta atrás.\n"
         "\n"
         "  --days     escribe los días que faltan, tal como los muestra la ventana, y termina\n"
+        "  --days --all  lo mismo para cada cuenta atrás, una por línea: los días, un\n"
+        "             tabulador y la descripción del evento\n"
         "  --version  escribe el nombre y la versión del programa\n"
         "  --help     muestra esta ayuda\n"
         "\n"
@@ -48,6 +50,10 @@ LineaOrdenes AnalizarLinea(const QStringList &argumentos)
     for (qsizetype i = 0; i < argumentos.size(); ++i) {
         const QString &argumento = argumentos.at(i);
         Orden propia = Orden::Ventana;
+        if (argumento == QLatin1String("--all")) {
+            linea.todas = true;
+            continue;
+        }
         if (argumento == QLatin1String("--days"))
             propia = Orden::Dias;
         else if (argumento == QLatin1String("--version"))
@@ -74,6 +80,9 @@ LineaOrdenes AnalizarLinea(const QStringList &argumentos)
         if (conValor && !conIgual)
             ++i;
     }
+    // --all says which countdowns --days counts, and nothing else.
+    if (linea.todas && linea.orden != Orden::Dias && linea.orden != Orden::Error)
+        return {Orden::Error, QStringLiteral("--all")};
     return linea;
 }
 
@@ -84,7 +93,8 @@ int ResponderLinea(const LineaOrdenes &linea, const Reloj &reloj, const QString 
     Traductor traduccion;
     if (!carpetaPrograma.isEmpty())
         traduccion.Aplicar(
-            LeerAjustes(Carpetas::Decidir(carpetaPrograma).LecturaAjustes(QStringLiteral("Dexo.INI"))).idioma);
+            LeerAjustes(Carpetas::Decidir(carpetaPrograma).LecturaAjustes(QStringLiteral("Dexo.INI")))
+                .idioma);
     switch (linea.orden) {
     case Orden::Version:
         Escribir(salida, QStringLiteral("Dexo " DEXO_VERSION_TEXTO "\n"));
@@ -100,8 +110,16 @@ int ResponderLinea(const LineaOrdenes &linea, const Reloj &reloj, const QString 
         }
         // The same folder and the same reading as the window; nothing is created or written.
         const Carpetas carpetas = Carpetas::Decidir(carpetaPrograma);
-        const AjustesLeidos ajustes = LeerAjustes(carpetas.LecturaAjustes(QStringLiteral("Dexo.INI")));
-        Escribir(salida, TextoCuenta(ModGral::FechaDe(ajustes.fecha), reloj.Hoy()) + u'\n');
+        QStringList archivos{carpetas.LecturaAjustes(QStringLiteral("Dexo.INI"))};
+        if (linea.todas)
+            archivos << carpetas.ArchivosDeCuentas();
+        for (const QString &archivo : archivos) {
+            const AjustesLeidos ajustes = LeerAjustes(archivo);
+            QString texto = TextoCuenta(ModGral::FechaDe(ajustes.fecha), reloj.Hoy());
+            if (linea.todas)
+                texto += u'\t' + ajustes.evento;
+            Escribir(salida, texto + u'\n');
+        }
         return 0;
     }
     case Orden::Error:

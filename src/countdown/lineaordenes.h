@@ -14,6 +14,7 @@ struct LineaOrdenes
 {
     Orden orden = Orden::Ventana;
     QString desconocido; // the first argument that is neither ours nor Qt's, for Orden::Error
+    bool todas = false;  // --days --all: every countdown, one line each
 };
 
 // The arguments after the program's name. Qt's own options (-platform xcb, -style=fusion, ...)

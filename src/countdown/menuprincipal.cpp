@@ -5,6 +5,8 @@
 #include "textoentero.h"
 #include "textoliteral.h"
 
+#include <QEvent>
+
 namespace {
 
 QAction *Comando(QMenu *menu, const char *nombre, const QString &texto)
@@ -62,6 +64,8 @@ MenuPrincipal::MenuPrincipal(QWidget *padre) : QMenu(QStringLiteral("Menu"), pad
     setObjectName(QStringLiteral("mnuMenu"));
     setToolTipsVisible(true); // the whole text of a cut item
     mnuOpciones = Comando(this, "mnuOpciones", QStringLiteral("Configurar opciones..."));
+    mnuNueva = Comando(this, "mnuNueva", QString());
+    mnuQuitar = Comando(this, "mnuQuitar", QString());
     addSeparator();
     mnuVisible = Marca(this, "mnuVisible", QStringLiteral("Siempre Visible"));
     mnuInicio = Marca(this, "mnuInicio", QStringLiteral("Abrir al inicio de güindous"));
@@ -91,4 +95,20 @@ MenuPrincipal::MenuPrincipal(QWidget *padre) : QMenu(QStringLiteral("Menu"), pad
     mnuAyuda = Comando(this, "mnuAyuda", QStringLiteral("Mostrar ayuda..."));
     mnuInfo = Comando(this, "mnuInfo", QStringLiteral("Acerca de..."));
     mnuCerrar = Comando(this, "mnuCerrar", QStringLiteral("Cerrar el programa"));
+    PonerTextosPropios(true);
+}
+
+void MenuPrincipal::PonerTextosPropios(bool primera)
+{
+    primera_ = primera;
+    mnuNueva->setText(TextoLiteralMenu(tr("Nueva cuenta atrás...")));
+    mnuQuitar->setText(TextoLiteralMenu(tr("Quitar esta cuenta atrás...")));
+    mnuQuitar->setVisible(!primera);
+}
+
+void MenuPrincipal::changeEvent(QEvent *evento)
+{
+    if (evento->type() == QEvent::LanguageChange)
+        PonerTextosPropios(primera_);
+    QMenu::changeEvent(evento);
 }

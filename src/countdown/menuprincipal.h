@@ -13,7 +13,13 @@ class MenuPrincipal : public QMenu
 public:
     explicit MenuPrincipal(QWidget *padre = nullptr);
 
+    // The items of several countdowns are the program's own texts, not a language file's; a
+    // further countdown's "Cerrar" closes only its window, and it alone can be removed.
+    void PonerTextosPropios(bool primera);
+
     QAction *mnuOpciones;
+    QAction *mnuNueva;
+    QAction *mnuQuitar;
     QAction *mnuVisible;
     QAction *mnuInicio;
     QMenu *mnuSelIdioma;
@@ -26,6 +32,12 @@ public:
     QAction *mnuAyuda;
     QAction *mnuInfo;
     QAction *mnuCerrar;
+
+protected:
+    void changeEvent(QEvent *evento) override;
+
+private:
+    bool primera_ = true;
 };
 
 // Menu captions show text literally: an ampersand is not a mnemonic marker.

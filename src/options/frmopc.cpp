@@ -255,7 +255,7 @@ QLabel *FrmOpc::LblSombra(int indice) const
 
 void FrmOpc::CargarOpciones()
 {
-    const AjustesLeidos ajustes = LeerAjustes(gral_.ArchivoIni);
+    const AjustesLeidos ajustes = gral_.LeerAjustes();
 
     const QString espanol = QString::fromUtf16(Idioma::kEspanol);
     PonerTitulo(titulos_[15], Idioma::EsNombreValido(ajustes.idioma) ? ajustes.idioma : espanol);
@@ -362,13 +362,15 @@ void FrmOpc::CmdGuardar_Click()
     const QFont fuente = PicMuestra_->LblDiasAux->font();
     const QString fecha =
         FraFecha_->Elegida() ? Valores::TextoFecha(*FraFecha_->Elegida()) : edicion_.FechaEvento;
-    const QList<EscrituraPerfil> escrituras{
+    const QString idioma = titulos_[15].texto->text();
+    const QString inicio = Texto(ImgInicio_->isChecked() ? Ajustes::Si : Ajustes::No);
+    QList<EscrituraPerfil> escrituras{
         Escritura(Ajustes::Fecha, fecha),
-        Escritura(Ajustes::Idioma, titulos_[15].texto->text()),
+        Escritura(Ajustes::Idioma, idioma),
         Escritura(Ajustes::Transp, QString::number(Barras_->Nivel())),
         Escritura(Ajustes::FColor, Valores::TextoColor(BgrDesdeColor(PicMuestra_->ColorFondo()))),
         Escritura(Ajustes::SVisible, Texto(ImgSvisible_->isChecked() ? Ajustes::Si : Ajustes::No)),
-        Escritura(Ajustes::Inicio, Texto(ImgInicio_->isChecked() ? Ajustes::Si : Ajustes::No)),
+        Escritura(Ajustes::Inicio, inicio),
         Escritura(Ajustes::Aviso, QString::number(edicion_.TipoAviso)),
         Escritura(Ajustes::Evento, PicAviso_->TxtEvento->text()),
         Escritura(Ajustes::Sonido, edicion_.ArchivoSonido),
@@ -383,6 +385,14 @@ void FrmOpc::CmdGuardar_Click()
         Escritura(Ajustes::FuenteColor, Valores::TextoColor(BgrDesdeColor(PicMuestra_->ColorTexto()))),
     };
 
+    // A further countdown's file holds the count's own keys; the language and start with the
+    // system are the program's, kept in the first countdown's file.
+    if (!gral_.EsPrimera()) {
+        escrituras.removeIf([](const EscrituraPerfil &escritura) {
+            return ModGral::EsAjusteDelPrograma(escritura.seccion, escritura.clave);
+        });
+    }
+
     // All eighteen keys in one replacement of the file: a failed save changes nothing, and the
     // dialog stays open with everything the user chose.
     QString motivo;
@@ -394,6 +404,10 @@ void FrmOpc::CmdGuardar_Click()
                                    "Las opciones siguen abiertas con sus cambios.")
                                     .arg(QDir::toNativeSeparators(gral_.ArchivoIni), motivo));
         return;
+    }
+    if (!gral_.EsPrimera()) {
+        gral_.GuardarAjuste(Ajustes::Idioma, idioma, this);
+        gral_.GuardarAjuste(Ajustes::Inicio, inicio, this);
     }
     // The main window takes everything from the file it now reads: one way into the shared state.
     gral_.Recargar = true;

@@ -8,6 +8,9 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <algorithm>
+#include <map>
+
 namespace {
 
 QString ConSeparador(const QString &carpeta)
@@ -51,10 +54,9 @@ QString Carpetas::LecturaAjustes(const QString &nombre) const
 
 QString Carpetas::EscrituraAjustes(const QString &archivo, QString *motivo) const
 {
-    const QString nombre = QFileInfo(archivo).fileName();
-    const QString propio = ajustes_ + nombre;
-    if (Portatil() || archivo != programa_ + nombre)
+    if (Portatil() || !archivo.startsWith(programa_))
         return archivo;
+    const QString propio = ajustes_ + archivo.mid(programa_.size());
     if (QFileInfo(propio).isFile())
         return propio; // made since it was read: the user's copy wins
 
@@ -62,7 +64,7 @@ QString Carpetas::EscrituraAjustes(const QString &archivo, QString *motivo) cons
     QFile origen;
     QSaveFile copia(propio);
     OlvidarErrorDelSistema();
-    if (AbrirArchivoNormal(archivo, origen) == Apertura::Abierta && PrepararAjustes() &&
+    if (AbrirArchivoNormal(archivo, origen) == Apertura::Abierta && QDir().mkpath(QFileInfo(propio).path()) &&
         copia.open(QIODevice::WriteOnly)) {
         const QByteArray contenido = origen.readAll();
         if (copia.write(contenido) == contenido.size() && copia.commit())
@@ -71,6 +73,66 @@ QString Carpetas::EscrituraAjustes(const QString &archivo, QString *motivo) cons
     if (motivo)
         *motivo = ErrorDelSistema();
     return {};
+}
+
+namespace {
+
+constexpr char16_t kCarpetaCuentas[] = u"Cuentas";
+constexpr char16_t kPrefijoCuenta[] = u"Cuenta";
+constexpr char16_t kExtensionCuenta[] = u".INI";
+constexpr int kPrimeraCuentaMas = 2; // the first countdown is Dexo.INI
+
+// The number of a countdown's file name, or 0 when the name is none of ours.
+int NumeroDeCuenta(const QString &nombre)
+{
+    const QString prefijo = QString::fromUtf16(kPrefijoCuenta);
+    const QString extension = QString::fromUtf16(kExtensionCuenta);
+    if (!nombre.startsWith(prefijo) || !nombre.endsWith(extension))
+        return 0;
+    const QStringView cifras =
+        QStringView(nombre).sliced(prefijo.size(), nombre.size() - prefijo.size() - extension.size());
+    bool numero = false;
+    const int n = cifras.toInt(&numero);
+    return numero && n >= kPrimeraCuentaMas && cifras == QString::number(n) ? n : 0;
+}
+
+// The countdowns' numbers in a folder, with their files.
+std::map<int, QString> CuentasEn(const QString &carpeta)
+{
+    std::map<int, QString> cuentas;
+    const QDir dir(carpeta + QString::fromUtf16(kCarpetaCuentas));
+    for (const QString &nombre : dir.entryList(QDir::Files | QDir::Readable)) {
+        if (const int n = NumeroDeCuenta(nombre))
+            cuentas[n] = QDir::toNativeSeparators(dir.filePath(nombre));
+    }
+    return cuentas;
+}
+
+} // namespace
+
+QStringList Carpetas::ArchivosDeCuentas() const
+{
+    // The user's copies win; a read-only portable copy's own ones are read while there are none.
+    std::map<int, QString> cuentas = CuentasEn(ajustes_);
+    if (!Portatil())
+        cuentas.merge(CuentasEn(programa_));
+    QStringList archivos;
+    for (const auto &[numero, archivo] : cuentas)
+        archivos << archivo;
+    return archivos;
+}
+
+QString Carpetas::ArchivoCuentaNueva() const
+{
+    int ultima = kPrimeraCuentaMas - 1;
+    for (const QString &carpeta : {ajustes_, programa_}) {
+        const std::map<int, QString> cuentas = CuentasEn(carpeta);
+        if (!cuentas.empty())
+            ultima = std::max(ultima, cuentas.rbegin()->first);
+    }
+    return ajustes_ + QString::fromUtf16(kCarpetaCuentas) + QDir::separator() +
+           QString::fromUtf16(kPrefijoCuenta) + QString::number(ultima + 1) +
+           QString::fromUtf16(kExtensionCuenta);
 }
 
 QString Carpetas::RutaIdioma(const QString &nombre) const

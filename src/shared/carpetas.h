@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the program's files are. The program folder holds what ships (the executables, the
 // shipped languages, end.wav, the help); the settings folder holds what the user's choices write
@@ -35,6 +36,11 @@ public:
     // from it first, so that the write starts from what was read. Empty when that copy could not
     // be made; `motivo` then says why, for the user.
     QString EscrituraAjustes(const QString &archivo, QString *motivo) const;
+
+    // The further countdowns' files (Cuentas/Cuenta2.INI, Cuenta3.INI, ...), as they are read, in
+    // the order they were made; and the file of the next one, in the settings folder.
+    QStringList ArchivosDeCuentas() const;
+    QString ArchivoCuentaNueva() const;
 
     // A language's file: the settings folder's copy when it has one, else the program folder's
     // (which may not exist). Empty when the name is no language.

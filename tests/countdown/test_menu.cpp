@@ -14,11 +14,13 @@
 namespace {
 
 // One line per item: "-" for a separator, otherwise the caption, then [x] or [ ] for a checkable
-// item and "(off)" for a disabled one; a submenu's items follow it indented.
+// item and "(off)" for a disabled one; a submenu's items follow it indented. Hidden items are left out.
 QStringList Estructura(const QMenu *menu, const QString &sangria = QString())
 {
     QStringList lineas;
     for (const QAction *accion : menu->actions()) {
+        if (!accion->isVisible())
+            continue;
         if (accion->isSeparator()) {
             lineas << sangria + QStringLiteral("-");
             continue;
@@ -71,6 +73,7 @@ private slots:
         FrmMain &w = f.Iniciar();
         const QStringList sinFecha = {
             "Configurar opciones...",
+            "Nueva cuenta atrás...",
             "-",
             "Siempre Visible [ ]",
             "Abrir al inicio de güindous [ ]",
@@ -101,10 +104,10 @@ private slots:
         f.carpeta.EscribirIni("[Opciones]\r\nSVisible=Si\r\nInicio=Si\r\n[Datos]\r\nFecha=25/12/2026\r\n");
         w.AplicarOpciones();
         QStringList conFecha = sinFecha;
-        conFecha[2] = "Siempre Visible [x]";
-        conFecha[3] = "Abrir al inicio de güindous [x]";
-        conFecha[16] = "Mostrar evento...";
-        conFecha[17] = ".: vie :: 25/12/2026 :. (off)";
+        conFecha[3] = "Siempre Visible [x]";
+        conFecha[4] = "Abrir al inicio de güindous [x]";
+        conFecha[17] = "Mostrar evento...";
+        conFecha[18] = ".: vie :: 25/12/2026 :. (off)";
         QCOMPARE(Estructura(w.Menu()), conFecha);
         QCOMPARE(w.ImagenMenu()->toolTip(), QStringLiteral("Mostrar opciones..."));
     }
