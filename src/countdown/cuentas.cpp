@@ -78,12 +78,7 @@ FrmMain *Cuentas::Nueva(FrmMain &junto)
 {
     const QString archivo = gral_.carpetas.ArchivoCuentaNueva();
     QList<EscrituraPerfil> escrituras;
-    // Beside the count it was made from, on the same screen.
-    const QRect desde(junto.Gral().plataforma.LugarVentana(junto), junto.size());
-    const QScreen *pantalla = junto.screen() ? junto.screen() : QGuiApplication::primaryScreen();
-    const QPoint lugar = pantalla
-                             ? PosicionJunto(desde, desde.size(), pantalla->availableGeometry(), kSeparacion)
-                             : desde.topLeft();
+    const QPoint lugar = LugarJunto(junto);
     escrituras.append({QString::fromUtf16(Ajustes::Izda.seccion), QString::fromUtf16(Ajustes::Izda.clave),
                        QString::number(PixelesATwips(lugar.x()))});
     escrituras.append({QString::fromUtf16(Ajustes::Sup.seccion), QString::fromUtf16(Ajustes::Sup.clave),
@@ -107,6 +102,31 @@ FrmMain *Cuentas::Nueva(FrmMain &junto)
     nueva.show();
     nueva.mnuOpciones_Click();
     return &nueva;
+}
+
+QPoint Cuentas::LugarJunto(FrmMain &junto) const
+{
+    // Beside the count it was made from, on the same screen; where another count stands there
+    // already, beside that one, and so on along the row.
+    const auto rectangulo = [](FrmMain &ventana) {
+        return QRect(ventana.Gral().plataforma.LugarVentana(ventana), ventana.size());
+    };
+    const QScreen *pantalla = junto.screen() ? junto.screen() : QGuiApplication::primaryScreen();
+    if (!pantalla)
+        return rectangulo(junto).topLeft();
+    QRect desde = rectangulo(junto);
+    const QList<FrmMain *> ventanas = Ventanas();
+    QPoint lugar;
+    for (qsizetype intento = 0; intento <= ventanas.size(); ++intento) {
+        lugar = PosicionJunto(desde, junto.size(), pantalla->availableGeometry(), kSeparacion);
+        const auto ocupada = std::find_if(ventanas.begin(), ventanas.end(), [&](FrmMain *otra) {
+            return otra->isVisible() && rectangulo(*otra).intersects(QRect(lugar, junto.size()));
+        });
+        if (ocupada == ventanas.end())
+            break;
+        desde = rectangulo(**ocupada);
+    }
+    return lugar;
 }
 
 void Cuentas::Cerrada(FrmMain *ventana)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
 
 #include <memory>
 #include <vector>
@@ -37,6 +38,7 @@ signals:
 
 private:
     FrmMain &Abrir(const QString &archivo);
+    QPoint LugarJunto(FrmMain &junto) const;
     void Conectar(FrmMain &ventana);
     void Cerrada(FrmMain *ventana);
     void Sincronizar(const FrmMain &origen);

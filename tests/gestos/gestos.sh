@@ -177,6 +177,58 @@ solo_lectura() {
     dias=$("${COMO[@]}" "$P/Dexo" --days 2>/dev/null)
     [ "$dias" = 00,012 ] || MAL+="after a close --days prints '$dias'"
 }
+# Several countdowns: two more made from the first one's menu (its second item; Escape leaves
+# their options dialogs), back after a restart at their places with their own dates, and one
+# removed from its own menu (its third item, then Yes) with its file; the others keep their bytes.
+cuentas_ventanas() { xdotool search --all --onlyvisible --pid "$PID" --name '^Dexo$' 2>/dev/null; }
+cuentas_n() { (($(cuentas_ventanas | wc -l) == $1)); }
+cuentas_menu() { # cuentas_menu <window> <item>: picks the item of the window's menu with the keys
+    local X Y HEIGHT antes i
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|HEIGHT)=')"
+    # shellcheck disable=SC2034 # read by the polled command
+    antes=$(xdotool search --all --onlyvisible --pid "$PID" --class Dexo | wc -l)
+    xdotool mousemove $((X + 10)) $((Y + HEIGHT / 2)) click 3
+    esperar 3000 eval '(($(xdotool search --all --onlyvisible --pid "$PID" --class Dexo | wc -l) > antes))' || return 1
+    for ((i = 0; i < $2; i++)); do xdotool key Down; done
+    xdotool key Return
+}
+cuentas_en() { # cuentas_en <file>: the window at the place the file stores
+    local w X Y
+    for w in $(cuentas_ventanas); do
+        eval "$(xdotool getwindowgeometry --shell "$w" | grep -E '^(X|Y)=')"
+        ((X * 15 == $(ini "$1" Izda) && Y * 15 == $(ini "$1" Sup))) && echo "$w" && return
+    done
+    return 1
+}
+cuentas() {
+    local n dias w
+    for n in 2 3; do
+        if ! { cuentas_menu "$W" 2 && esperar 5000 eval 'xdotool search --onlyvisible --name "^\.::" >/dev/null' &&
+            xdotool key Escape && esperar 5000 cuentas_n $n; }; then
+            MAL="no count number $n from the menu" && terminar && return
+        fi
+    done
+    terminar
+    printf '[Datos]\r\nFecha=%s\r\nEvento=Examen\r\n' "$(date -d '+5 days' +%d/%m/%Y)" >>"$P/Cuentas/Cuenta2.INI"
+    printf '[Datos]\r\nFecha=%s\r\n' "$(date -d '+9 days' +%d/%m/%Y)" >>"$P/Cuentas/Cuenta3.INI"
+    dias=$("${COMO[@]}" "$P/Dexo" --days --all 2>/dev/null | tr '\t\n' '/ ')
+    [ "$dias" = "00,000/Ninguno 00,005/Examen 00,009/Ninguno " ] || MAL="--days --all prints '$dias'; "
+    "${COMO[@]}" "$P/Dexo" >>"$TMP/dexo.log" 2>&1 &
+    PID=$!
+    esperar 20000 cuentas_n 3 || { MAL+="$(cuentas_ventanas | wc -l) windows after a restart, not 3" && terminar && return; }
+    for n in Dexo.INI Cuentas/Cuenta2.INI Cuentas/Cuenta3.INI; do
+        cuentas_en "$P/$n" >/dev/null || MAL+="no window at the place $n stores; "
+    done
+    cp "$P/Dexo.INI" "$P/Cuentas/Cuenta3.INI" "$TMP/"
+    # The question is titled Dexo too: a fourth window until it is answered (Yes is left of No).
+    w=$(cuentas_en "$P/Cuentas/Cuenta2.INI") && cuentas_menu "$w" 3 && esperar 5000 cuentas_n 4 &&
+        xdotool key shift+Tab space
+    esperar 5000 cuentas_n 2 || MAL+="the removed count is still shown; "
+    [ ! -e "$P/Cuentas/Cuenta2.INI" ] || MAL+="its file is still there; "
+    cmp -s "$P/Dexo.INI" "$TMP/Dexo.INI" && cmp -s "$P/Cuentas/Cuenta3.INI" "$TMP/Cuenta3.INI" || MAL+="another count's file changed; "
+    terminar
+    MAL=${MAL%; }
+}
 gestor() {
     mkdir -p "$TMP/wm"
     HOME="$TMP/wm" XDG_CONFIG_HOME="$TMP/wm" openbox --sm-disable >"$TMP/openbox.log" 2>&1 &
@@ -193,6 +245,7 @@ CASOS=(
     "moved by xdotool, closed, started again|-|mover 300 200"
     "a second start brings the first forward and ends|-|segundo"
     "a read-only portable copy keeps its date|-|solo_lectura"
+    "two more countdowns from the menu, a restart, one removed|-|cuentas"
     "start and close under openbox, nothing moved|openbox|quieto"
     "drag the number under openbox|openbox|arrastrar numero 100 50"
     "drag the background under openbox|openbox|arrastrar fondo 150 40"
