@@ -35,7 +35,7 @@ QByteArray ElegirPlataforma(const EntornoGrafico &entorno, const QByteArrayList 
                                entorno.tipoSesion.trimmed().compare("wayland", Qt::CaseInsensitive) == 0;
     if (!sesionWayland || entorno.display.trimmed().isEmpty())
         return {};
-    return QByteArrayLiteral("xcb");
+    return QByteArrayLiteral("xcb;wayland");
 }
 
 void UsarPlataformaElegida(int argc, const char *const *argv)
