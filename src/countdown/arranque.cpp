@@ -82,10 +82,12 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
 
     FrmMain principal(gral);
     terminacion->principal = &principal;
-    instancia.AtenderLlamadas(&principal, [&principal] { principal.SegundoInicio(); });
     QObject::connect(&principal, &FrmMain::programaTerminado, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     Arrancar(principal, gral);
+    // The channel opens once the count is on screen, so a later start finds something to bring
+    // forward, and its socket tells a script that Dexo is up.
+    instancia.AtenderLlamadas(&principal, [&principal] { principal.SegundoInicio(); });
     return QCoreApplication::exec();
 }
 
