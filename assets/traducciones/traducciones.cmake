@@ -17,7 +17,8 @@ foreach(codigo ${DEXO_CODIGOS_TRADUCCION})
     list(APPEND DEXO_QM ${qm})
 endforeach()
 set_source_files_properties(${DEXO_QM} PROPERTIES GENERATED TRUE)
-# An object library, as the artwork: whoever links it gets the translations whole.
+# An object library, archived into dexo_shared, whose translator loads them: whatever links
+# dexo_shared gets the translations.
 add_library(dexo_traducciones OBJECT)
 target_link_libraries(dexo_traducciones PRIVATE Qt6::Core)
 qt_add_resources(dexo_traducciones traducciones PREFIX /traducciones BASE ${CMAKE_CURRENT_BINARY_DIR}/traducciones

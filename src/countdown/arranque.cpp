@@ -84,11 +84,13 @@ int EjecutarDexo(Plataforma &plataforma, const Reloj &reloj, const QString &carp
     FrmMain principal(gral);
     Cuentas cuentas(gral, principal);
     terminacion->principal = &principal;
-    instancia.AtenderLlamadas(&principal, [&cuentas] { cuentas.TraerAlFrente(); });
     QObject::connect(&cuentas, &Cuentas::programaTerminado, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     Arrancar(principal, gral);
     cuentas.AbrirGuardadas();
+    // The channel opens once the counts are on screen, so a later start finds something to bring
+    // forward, and its socket tells a script that Dexo is up.
+    instancia.AtenderLlamadas(&principal, [&cuentas] { cuentas.TraerAlFrente(); });
     return QCoreApplication::exec();
 }
 

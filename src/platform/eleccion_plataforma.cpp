@@ -45,7 +45,7 @@ QByteArray ElegirPlataforma(const EntornoGrafico &entorno, const QByteArrayList 
         return {};
     if (!EsSesionWayland(entorno) || entorno.display.trimmed().isEmpty())
         return {};
-    return QByteArrayLiteral("xcb");
+    return QByteArrayLiteral("xcb;wayland");
 }
 
 void UsarPlataformaElegida(int argc, const char *const *argv)

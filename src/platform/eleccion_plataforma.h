@@ -17,8 +17,9 @@ EntornoGrafico LeerEntornoGrafico();
 // A Wayland session, whatever platform this process runs on.
 bool EsSesionWayland(const EntornoGrafico &entorno);
 
-// The Qt platform Dexo asks for, or empty to leave Qt's own choice. In a Wayland session with an
+// The Qt platforms Dexo asks for, or empty to leave Qt's own choice. In a Wayland session with an
 // X server at hand it is X11: only there can a window be placed, kept on top and told where it is.
+// Wayland follows, so a stale DISPLAY or a missing X11 plugin still gives a window, not an abort.
 // A platform the user chose (QT_QPA_PLATFORM, "-platform X" on the command line) always wins.
 QByteArray ElegirPlataforma(const EntornoGrafico &entorno, const QByteArrayList &argumentos);
 

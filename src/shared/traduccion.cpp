@@ -40,6 +40,10 @@ void Traductor::Aplicar(const QString &nombreIdioma)
         qt_.load(qt, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
     // The program's texts are written in Spanish: Español needs no file.
-    if (codigo != QLatin1String("es") && propio_.load(QStringLiteral(":/traducciones/dexo_") + codigo))
+    if (codigo == QLatin1String("es"))
+        return;
+    // The resource is archived with this library; naming it here brings it into the program.
+    Q_INIT_RESOURCE(traducciones);
+    if (propio_.load(QStringLiteral(":/traducciones/dexo_") + codigo))
         QCoreApplication::installTranslator(&propio_);
 }

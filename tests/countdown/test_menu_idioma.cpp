@@ -244,7 +244,7 @@ private slots:
         QTest::newRow("Español de la carpeta") << "Español.dxl" << QByteArray() << QByteArray() << "Español"
                                                << "";
         QTest::newRow("no existe") << fuera << QByteArray() << QByteArray() << "English"
-                                   << "leer";
+                                   << "could not be read";
         QTest::newRow("Notas.txt") << "Notas.txt" << de << QByteArray() << "English"
                                    << ".dxl";
         QTest::newRow("nombre corto") << "a.d" << de << QByteArray() << "English"

@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,13 +55,21 @@ class TestProcesos : public QObject
 
 private:
     CarpetaPrograma carpeta_;
+    QTemporaryDir ejecucion_; // the runtime folder, where the lock and the channel live
 
     QString Programa() const { return carpeta_.Archivo(QStringLiteral("Dexo")); }
+
+    // The channel's socket: Dexo opens it once its count is on screen.
+    QStringList Canales() const
+    {
+        return QDir(ejecucion_.path()).entryList({QStringLiteral("Dexo-*.sock")}, QDir::System);
+    }
 
     void Preparar(QProcess &proceso, const QString &programa = QString())
     {
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
         entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        entorno.insert(QStringLiteral("XDG_RUNTIME_DIR"), ejecucion_.path());
         proceso.setProcessEnvironment(entorno);
         proceso.setProgram(programa.isEmpty() ? Programa() : programa);
         proceso.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -176,11 +185,13 @@ private slots:
         // the count is up. A signal while it is open closes it and ends the program normally.
         QFile::remove(carpeta_.Ini());
         QVERIFY(QDir().mkdir(carpeta_.Ini()));
+        QVERIFY(Canales().isEmpty());
         QProcess proceso;
         Preparar(proceso);
         proceso.start();
         QVERIFY(proceso.waitForStarted());
-        QTest::qWait(1500);
+        // The count is up and the box comes next, from the event loop that also takes the signal.
+        QVERIFY(Esperar([&] { return !Canales().isEmpty() || proceso.state() == QProcess::NotRunning; }));
         QCOMPARE(proceso.state(), QProcess::Running);
         proceso.terminate();
         QVERIFY(proceso.waitForFinished(20000));
@@ -246,13 +257,16 @@ private slots:
         QVERIFY(::chmod(QFile::encodeName(programa).constData(), 0555) == 0);
         for (const QString &suya : {raiz.path(), casa, runtime})
             QVERIFY(::chmod(QFile::encodeName(suya).constData(), suya == raiz.path() ? 0755 : 0777) == 0);
+        // The runtime folder is the user's own, or Qt takes another.
+        if (const passwd *nobody = ::getpwnam("nobody"); nobody && ::geteuid() == 0)
+            QVERIFY(::chown(QFile::encodeName(runtime).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
+        QVERIFY(::chmod(QFile::encodeName(runtime).constData(), 0700) == 0);
         auto lanzar = [&](QProcess &proceso, const QStringList &argumentos) {
             QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
             entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
             entorno.insert(QStringLiteral("HOME"), casa);
             entorno.insert(QStringLiteral("XDG_CONFIG_HOME"), casa);
             entorno.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-            entorno.insert(QStringLiteral("TMPDIR"), runtime);
             proceso.setProcessEnvironment(entorno);
             const QStringList comoNobody{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
                                          QStringLiteral("--clear-groups"),
@@ -285,18 +299,22 @@ private slots:
 
     void cerrojoDeUnProcesoMuertoNoBloquea()
     {
+        // It dies holding the lock: its settings file is written once the lock is taken.
+        QFile::remove(carpeta_.Ini());
+        QVERIFY(!carpeta_.Existe(QStringLiteral("Dexo.INI")));
         QProcess muerto;
         Preparar(muerto);
         muerto.start();
         QVERIFY(muerto.waitForStarted());
-        QTest::qWait(1500);
+        QVERIFY(Esperar([&] { return carpeta_.Existe(QStringLiteral("Dexo.INI")); }));
         muerto.kill();
         QVERIFY(muerto.waitForFinished(20000));
 
-        QFile::remove(carpeta_.Ini());
+        QVERIFY(QFile::remove(carpeta_.Ini()));
         QProcess siguiente;
         Preparar(siguiente);
         siguiente.start();
+        QVERIFY(siguiente.waitForStarted());
         QVERIFY(Esperar([&] { return carpeta_.Existe(QStringLiteral("Dexo.INI")); }));
         QCOMPARE(siguiente.state(), QProcess::Running);
         siguiente.terminate();

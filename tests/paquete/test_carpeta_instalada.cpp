@@ -60,6 +60,7 @@ private:
         entorno.insert(QStringLiteral("HOME"), temporal_.filePath(QStringLiteral("casa")));
         entorno.insert(QStringLiteral("XDG_CONFIG_HOME"), temporal_.filePath(QStringLiteral("casa/.config")));
         entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        entorno.insert(QStringLiteral("XDG_RUNTIME_DIR"), temporal_.filePath(QStringLiteral("ejecucion")));
         if (datos.isNull())
             entorno.remove(QStringLiteral("XDG_DATA_HOME"));
         else
@@ -92,6 +93,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(temporal_.isValid());
+        QVERIFY(QDir(temporal_.path()).mkdir(QStringLiteral("ejecucion")));
+        QVERIFY(QFile::setPermissions(temporal_.filePath(QStringLiteral("ejecucion")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         carpeta_ = temporal_.filePath(QStringLiteral("Mis programas/Dexo ñ"));
         QProcess cmake;
         cmake.setProcessChannelMode(QProcess::MergedChannels);
@@ -140,6 +144,13 @@ private slots:
         tradel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         tradel.start(EnCarpeta(QStringLiteral("Tradel")), {});
         QVERIFY(tradel.waitForStarted());
+        // Its channel opens once its window is built: it is up.
+        QVERIFY(Esperar([&tradel, this] {
+            return !QDir(temporal_.filePath(QStringLiteral("ejecucion")))
+                        .entryList({QStringLiteral("Tradel-*.sock")}, QDir::System)
+                        .isEmpty() ||
+                   tradel.state() == QProcess::NotRunning;
+        }));
 
         QProcess dexo;
         dexo.setProcessEnvironment(Entorno());

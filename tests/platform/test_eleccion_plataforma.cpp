@@ -11,12 +11,13 @@ struct Caso
 
 // XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY, QT_QPA_PLATFORM, the command line -> the platform.
 constexpr Caso kCasos[] = {
-    // Wayland sessions with Xwayland: X11, so that the window keeps its place.
-    {"wayland con X", "wayland", "wayland-0", ":0", "", "", "xcb"},
-    {"solo WAYLAND_DISPLAY", "", "wayland-1", ":1", "", "", "xcb"},
-    {"solo el tipo de sesion", "wayland", "", ":0", "", "", "xcb"},
-    {"tipo en mayusculas", "Wayland", "", ":0", "", "", "xcb"},
-    {"argumentos ajenos", "wayland", "wayland-0", ":0", "", "--days platform", "xcb"},
+    // Wayland sessions with Xwayland: X11, so that the window keeps its place; Wayland when
+    // DISPLAY names no server that answers or there is no X11 plugin, rather than no window.
+    {"wayland con X", "wayland", "wayland-0", ":0", "", "", "xcb;wayland"},
+    {"solo WAYLAND_DISPLAY", "", "wayland-1", ":1", "", "", "xcb;wayland"},
+    {"solo el tipo de sesion", "wayland", "", ":0", "", "", "xcb;wayland"},
+    {"tipo en mayusculas", "Wayland", "", ":0", "", "", "xcb;wayland"},
+    {"argumentos ajenos", "wayland", "wayland-0", ":0", "", "--days platform", "xcb;wayland"},
     // No X server: native Wayland is the only choice.
     {"wayland sin X", "wayland", "wayland-0", "", "", "", ""},
     {"DISPLAY en blanco", "wayland", "wayland-0", " ", "", "", ""},
