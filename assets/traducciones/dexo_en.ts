@@ -519,5 +519,9 @@ Dexo goes on working with the current values, but the changes will be lost when 
         <source>Mes</source>
         <translation>Month</translation>
     </message>
+    <message>
+        <source>Cada año</source>
+        <translation>Every year</translation>
+    </message>
 </context>
 </TS>

@@ -519,5 +519,9 @@ Dexo continuera de fonctionner avec les valeurs actuelles, mais les modification
         <source>Mes</source>
         <translation>Mois</translation>
     </message>
+    <message>
+        <source>Cada año</source>
+        <translation>Chaque année</translation>
+    </message>
 </context>
 </TS>

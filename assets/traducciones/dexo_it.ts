@@ -519,5 +519,9 @@ Dexo continuerà a funzionare con i valori attuali, ma le modifiche andranno per
         <source>Mes</source>
         <translation>Mese</translation>
     </message>
+    <message>
+        <source>Cada año</source>
+        <translation>Ogni anno</translation>
+    </message>
 </context>
 </TS>

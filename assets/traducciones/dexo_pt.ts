@@ -519,5 +519,9 @@ O Dexo continuará funcionando com os valores atuais, mas as alterações serão
         <source>Mes</source>
         <translation>Mês</translation>
     </message>
+    <message>
+        <source>Cada año</source>
+        <translation>Todo ano</translation>
+    </message>
 </context>
 </TS>

@@ -24,6 +24,7 @@ AjustesLeidos LeerAjustes(const QString &archivoIni)
     leidos.inicio = LeerAjuste(ini, Ajustes::Inicio);
 
     leidos.fecha = LeerAjuste(ini, Ajustes::Fecha);
+    leidos.anual = LeerAjuste(ini, Ajustes::Anual) == QString::fromUtf16(Ajustes::Si);
     leidos.aviso = Valores::Entero16(LeerAjuste(ini, Ajustes::Aviso)).value_or(0);
     leidos.evento = LeerAjuste(ini, Ajustes::Evento);
     leidos.sonido = LeerAjuste(ini, Ajustes::Sonido);

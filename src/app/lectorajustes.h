@@ -22,6 +22,8 @@ struct AjustesLeidos
 
     // [Datos]
     QString fecha;
+    // Anual is exactly "Si": the date comes back every year.
+    bool anual = false;
     qint16 aviso = 0; // 0 when it is no whole number
     QString evento;
     QString sonido;

@@ -143,6 +143,11 @@ std::optional<QDate> ModGral::FechaDe(const QString &fechaEvento)
     return Valores::Fecha(fechaEvento);
 }
 
+std::optional<QDate> ModGral::FechaElegida(QDate hoy) const
+{
+    return Valores::FechaEfectiva(FechaDe(FechaEvento), Anual, hoy);
+}
+
 QString ModGral::ArchivoAyuda() const
 {
     const QString chm = RutaPrograma + QStringLiteral("Ayuda.chm");

@@ -78,8 +78,9 @@ public:
     void RetenerAvisos() { retenerAvisos_ = true; }
     void SoltarAvisos(QWidget *padre);
 
-    // The chosen date, when FechaEvento holds one.
-    std::optional<QDate> FechaElegida() const { return FechaDe(FechaEvento); }
+    // The date the count runs to on `hoy`, when FechaEvento holds one: for a yearly date, its
+    // next return.
+    std::optional<QDate> FechaElegida(QDate hoy) const;
     static std::optional<QDate> FechaDe(const QString &fechaEvento);
 
     // Help: Ayuda.chm when present, else Ayuda/Ayuda.htm.
@@ -103,6 +104,7 @@ public:
     QString ArchivoIni;  // Dexo.INI as it is read now (Carpetas::LecturaAjustes)
     bool Recargar = false;
     QString FechaEvento = QString::fromUtf16(Ajustes::SinFecha);
+    bool Anual = false; // the date comes back every year
     qint16 TipoAviso = 0;
     QString ArchivoSonido = QString::fromUtf16(Ajustes::Ninguno);
     QString ArchivoAbrir = QString::fromUtf16(Ajustes::Ninguno);

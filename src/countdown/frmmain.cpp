@@ -200,6 +200,7 @@ void FrmMain::AplicarOpciones()
     mnuMenu_->mnuInicio->setChecked(ajustes.inicio != QString::fromUtf16(Ajustes::No));
 
     gral_.FechaEvento = ajustes.fecha;
+    gral_.Anual = ajustes.anual;
     AplicarFecha();
 
     gral_.TipoAviso = ajustes.aviso;
@@ -223,7 +224,7 @@ void FrmMain::AplicarOpciones()
 
 void FrmMain::AplicarFecha()
 {
-    const std::optional<QDate> fecha = gral_.FechaElegida();
+    const std::optional<QDate> fecha = gral_.FechaElegida(fechaHoy_);
     if (!fecha) {
         // "Ninguna", and any text that is no date, means no date is chosen.
         mnuMenu_->mnuFecha->setText(QStringLiteral(".: --- --- --- :."));
@@ -231,9 +232,10 @@ void FrmMain::AplicarFecha()
         return;
     }
     const QString largo = QLocale().toString(*fecha, QLocale::LongFormat);
+    // A yearly date shows the day it comes back on; any other, the text as stored.
+    const QString corto = gral_.Anual ? Valores::TextoFecha(*fecha) : gral_.FechaEvento;
     mnuMenu_->mnuFecha->setText(TextoLiteralMenu(QStringLiteral(".: ") + largo.left(3) +
-                                                 QStringLiteral(" :: ") + gral_.FechaEvento +
-                                                 QStringLiteral(" :.")));
+                                                 QStringLiteral(" :: ") + corto + QStringLiteral(" :.")));
     mnuMenu_->mnuEvento->setEnabled(true);
 }
 
@@ -262,7 +264,7 @@ void FrmMain::ActualizarDias()
     LblDias_->clear();
     if (isVisible())
         repaint();
-    const std::optional<QDate> fecha = gral_.FechaElegida();
+    const std::optional<QDate> fecha = gral_.FechaElegida(fechaHoy_);
     LblDias_->setText(TextoCuenta(fecha, fechaHoy_));
     diasMostrados_ = fecha && *fecha >= fechaHoy_ ? fechaHoy_.daysTo(*fecha) : 0;
     DescribirCuenta();
@@ -285,7 +287,7 @@ void FrmMain::DisponerVentana()
 
 bool FrmMain::EsElDiaElegido() const
 {
-    const std::optional<QDate> fecha = gral_.FechaElegida();
+    const std::optional<QDate> fecha = gral_.FechaElegida(fechaHoy_);
     return fecha && *fecha == fechaHoy_;
 }
 
@@ -307,6 +309,7 @@ void FrmMain::TmrGetDay_Timer()
     if (hoy == fechaHoy_)
         return;
     fechaHoy_ = hoy;
+    AplicarFecha(); // a yearly date that has just passed moves on a year
     ActualizarDias();
     emit diaCambiado(hoy);
 }

@@ -6,6 +6,7 @@
 #include "modgral.h"
 #include "reloj.h"
 #include "traduccion.h"
+#include "valores.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -113,9 +114,11 @@ int ResponderLinea(const LineaOrdenes &linea, const Reloj &reloj, const QString 
         QStringList archivos{carpetas.LecturaAjustes(QStringLiteral("Dexo.INI"))};
         if (linea.todas)
             archivos << carpetas.ArchivosDeCuentas();
+        const QDate hoy = reloj.Hoy();
         for (const QString &archivo : archivos) {
             const AjustesLeidos ajustes = LeerAjustes(archivo);
-            QString texto = TextoCuenta(ModGral::FechaDe(ajustes.fecha), reloj.Hoy());
+            const auto fecha = Valores::FechaEfectiva(ModGral::FechaDe(ajustes.fecha), ajustes.anual, hoy);
+            QString texto = TextoCuenta(fecha, hoy);
             if (linea.todas)
                 texto += u'\t' + ajustes.evento;
             Escribir(salida, texto + u'\n');

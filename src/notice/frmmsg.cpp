@@ -5,6 +5,7 @@
 #include "enpantalla.h"
 #include "imagensvg.h"
 #include "modgral.h"
+#include "reloj.h"
 #include "textoentero.h"
 #include "unidades.h"
 #include "valores.h"
@@ -266,8 +267,9 @@ void FrmMsg::Componer()
 
 void FrmMsg::ComponerFecha()
 {
-    // "Ninguna", or any text that is no date, is shown as it stands.
-    const std::optional<QDate> fecha = gral_.FechaElegida();
+    // "Ninguna", or any text that is no date, is shown as it stands; a yearly date shows the
+    // return being celebrated.
+    const std::optional<QDate> fecha = gral_.FechaElegida(gral_.reloj.Hoy());
     const QString texto = fecha ? QLocale().toString(*fecha, QLocale::LongFormat) : gral_.FechaEvento;
     PonerTexto(LblMsg_[2], LblMsg_[3], texto);
     Colocar(LblMsg_[2], LblMsg_[3], PuntoAPixeles(kPosFecha));

@@ -15,6 +15,7 @@
 #include "valores.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -61,6 +62,12 @@ QString TextoBooleano(bool valor)
 EscrituraPerfil Escritura(const ClaveAjuste &ajuste, const QString &valor)
 {
     return {Texto(ajuste.seccion), Texto(ajuste.clave), ValorLiteral(valor)};
+}
+
+// The key's line goes: a key that is not there leaves the file as it is.
+EscrituraPerfil Borrado(const ClaveAjuste &ajuste)
+{
+    return {Texto(ajuste.seccion), Texto(ajuste.clave), {}, true};
 }
 
 } // namespace
@@ -153,6 +160,7 @@ void FrmOpc::CrearPanelOpciones()
     FraFecha_->setGeometry(RectTwips(360, 1020, 3000, 2880));
     connect(FraFecha_, &SelectorFecha::fechaElegida, this,
             [this](QDate fecha) { edicion_.FechaEvento = Valores::TextoFecha(fecha); });
+    connect(FraFecha_->ChkAnual, &QCheckBox::toggled, this, [this](bool anual) { edicion_.Anual = anual; });
 
     titulo(8, QRect(360, 4110, 2400, 600), u"Configurar aviso:");
     CmdAviso_ = new BotonImagen(QStringLiteral(":/options/aviso.svg"), QSize(32, 32), PicOpciones_);
@@ -231,7 +239,7 @@ void FrmOpc::CrearPanelOpciones()
     QList<QWidget *> orden{FraFecha_->CmbAnno, FraFecha_->CmbMes};
     for (QRadioButton *dia : FraFecha_->OptDia)
         orden << dia;
-    orden << CmdAviso_;
+    orden << FraFecha_->ChkAnual << CmdAviso_;
     for (BotonImagen *idioma : ImgIdioma_)
         orden << idioma;
     for (QAbstractButton *barra : Barras_->PicTr)
@@ -270,6 +278,7 @@ void FrmOpc::CargarOpciones()
     ImgSvisible_->setChecked(ajustes.sVisible != no);
     ImgInicio_->setChecked(ajustes.inicio != no);
 
+    FraFecha_->ChkAnual->setChecked(ajustes.anual);
     CargarFecha(ajustes.fecha);
     PicAviso_->Cargar(ajustes);
 
@@ -300,7 +309,13 @@ void FrmOpc::CargarFecha(const QString &guardada)
     if (guardada != sinFecha)
         fecha = Valores::Fecha(guardada);
 
-    if (fecha && fecha->year() < hoy_.year()) {
+    if (fecha && edicion_.Anual && fecha->year() < hoy_.year()) {
+        // A yearly date is never obsolete; it is shown in the first offered year with its day.
+        int anno = hoy_.year();
+        while (!QDate::isValid(anno, fecha->month(), fecha->day()))
+            ++anno;
+        fecha = QDate(anno, fecha->month(), fecha->day());
+    } else if (fecha && fecha->year() < hoy_.year()) {
         gral_.plataforma.Informar(
             this, tr("Fecha obsoleta."),
             tr("La fecha seleccionada (%1) para el último\nevento es muy antigua. Se reinicirá a la "
@@ -366,6 +381,8 @@ void FrmOpc::CmdGuardar_Click()
     const QString inicio = Texto(ImgInicio_->isChecked() ? Ajustes::Si : Ajustes::No);
     QList<EscrituraPerfil> escrituras{
         Escritura(Ajustes::Fecha, fecha),
+        // Only while it is set, so that a file that never used it keeps its bytes.
+        edicion_.Anual ? Escritura(Ajustes::Anual, Texto(Ajustes::Si)) : Borrado(Ajustes::Anual),
         Escritura(Ajustes::Idioma, idioma),
         Escritura(Ajustes::Transp, QString::number(Barras_->Nivel())),
         Escritura(Ajustes::FColor, Valores::TextoColor(BgrDesdeColor(PicMuestra_->ColorFondo()))),
@@ -393,7 +410,7 @@ void FrmOpc::CmdGuardar_Click()
         });
     }
 
-    // All eighteen keys in one replacement of the file: a failed save changes nothing, and the
+    // All the keys in one replacement of the file: a failed save changes nothing, and the
     // dialog stays open with everything the user chose.
     QString motivo;
     gral_.carpetas.PrepararAjustes();

@@ -11,6 +11,7 @@
 struct OpcionesEditadas
 {
     QString FechaEvento = QString::fromUtf16(Ajustes::SinFecha);
+    bool Anual = false; // the date comes back every year
     qint16 TipoAviso = 0;
     QString ArchivoSonido = QString::fromUtf16(Ajustes::Ninguno);
     QString ArchivoAbrir = QString::fromUtf16(Ajustes::Ninguno);

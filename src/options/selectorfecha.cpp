@@ -6,6 +6,7 @@
 #include "unidades.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,6 +56,43 @@ protected:
     }
 };
 
+// "Cada año": a check box drawn like the day buttons beside it (their face, the dark red of the
+// chosen day for the tick, their blue focus ring), so that it reads as part of the frame.
+class CasillaAnual : public QCheckBox
+{
+public:
+    explicit CasillaAnual(QWidget *padre) : QCheckBox(padre) {}
+
+protected:
+    bool hitButton(const QPoint &punto) const override { return rect().contains(punto); }
+    void keyPressEvent(QKeyEvent *evento) override
+    {
+        if (!PulsarConIntro(this, evento))
+            QCheckBox::keyPressEvent(evento);
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter pintor(this);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        const qreal lado = std::min(height(), 14) - 1;
+        const QRectF caja(1.5, (height() - lado) / 2.0, lado, lado);
+        pintor.setPen(hasFocus() ? QPen(QColor(44, 98, 196), 2) : QPen(QColor(80, 80, 80)));
+        pintor.setBrush(QColor(236, 238, 242));
+        pintor.drawRoundedRect(caja, 3, 3);
+        if (isChecked()) {
+            pintor.setPen(QPen(QColor(128, 0, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const QPointF marca[] = {caja.topLeft() + QPointF(lado * 0.22, lado * 0.52),
+                                     caja.topLeft() + QPointF(lado * 0.42, lado * 0.74),
+                                     caja.topLeft() + QPointF(lado * 0.80, lado * 0.28)};
+            pintor.drawPolyline(marca, 3);
+        }
+        pintor.setPen(QColor(20, 20, 30));
+        const QRect texto = rect().adjusted(qRound(lado) + 6, 0, 0, 0);
+        pintor.drawText(texto, Qt::AlignLeft | Qt::AlignVCenter,
+                        fontMetrics().elidedText(text(), Qt::ElideRight, texto.width()));
+    }
+};
+
 QFont FuentePequena(bool negrita)
 {
     QFont fuente(QStringLiteral("MS Sans Serif"));
@@ -90,6 +128,7 @@ void SelectorFecha::changeEvent(QEvent *evento)
         CmbMes->setAccessibleName(tr("Mes"));
         for (int mes = 1; mes <= 12; ++mes)
             CmbMes->setItemText(mes - 1, NombreMes(mes));
+        ChkAnual->setText(tr("Cada año"));
     }
     QFrame::changeEvent(evento);
 }
@@ -130,6 +169,18 @@ SelectorFecha::SelectorFecha(QDate hoy, QWidget *padre) : QFrame(padre), hoy_(ho
         grupo_->addButton(dia, i);
         OptDia[static_cast<size_t>(i)] = dia;
     }
+
+    // In the last row, beside day 31: after the days in reading order and in the Tab order.
+    ChkAnual = new CasillaAnual(this);
+    ChkAnual->setObjectName(QStringLiteral("ChkAnual"));
+    ChkAnual->setText(tr("Cada año"));
+    ChkAnual->setFont(FuentePequena(true));
+    ChkAnual->setGeometry(RectTwips(kOrigenRejilla.x() + 2 * kColumnaTwips + 60,
+                                    kOrigenRejilla.y() + 5 * kFilaTwips, 1740, 225));
+    connect(ChkAnual, &QCheckBox::toggled, this, [this] {
+        AtenuarPasados();
+        PonerEntradaDias();
+    });
 
     indicacion_ = QStringLiteral("Seleccione la fecha");
     LblDexo = new QLabel(indicacion_, this);
@@ -230,12 +281,14 @@ void SelectorFecha::CambiarHoy(QDate hoy)
 
 void SelectorFecha::AtenuarPasados()
 {
+    // A date that comes back every year may be any day: a birthday in March is fine in December.
+    const bool anual = ChkAnual->isChecked();
     const int mes = CmbMes->currentData().toInt();
     const int anno = CmbAnno->currentText().toInt();
     for (int i = 0; i < 31; ++i) {
         // A day the month does not have is hidden; it stays enabled like any other.
         const QDate dia(anno, mes, i + 1);
-        OptDia[static_cast<size_t>(i)]->setEnabled(CmbMes->currentIndex() < 0 || !dia.isValid() ||
+        OptDia[static_cast<size_t>(i)]->setEnabled(anual || CmbMes->currentIndex() < 0 || !dia.isValid() ||
                                                    dia >= hoy_);
     }
 }

@@ -7,13 +7,15 @@
 #include <optional>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QRadioButton;
 
 // The date frame: the year and month lists, the 31 day buttons in their fixed grid and the label
-// that shows the date chosen. Past days of this month and every day of past months of this year
-// cannot be chosen; earlier years are not offered.
+// that shows the date chosen, and "Cada año" for a date that comes back every year. Past days of
+// this month and every day of past months of this year cannot be chosen, unless the date comes
+// back every year; earlier years are not offered.
 class SelectorFecha : public QFrame
 {
     Q_OBJECT
@@ -44,6 +46,7 @@ public:
     QComboBox *CmbMes;
     std::array<QRadioButton *, 31> OptDia{};
     QLabel *LblDexo;
+    QCheckBox *ChkAnual;
 
 signals:
     void fechaElegida(QDate fecha);

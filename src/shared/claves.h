@@ -27,6 +27,8 @@ inline constexpr ClaveAjuste Evento{u"Datos", u"Evento", u"Ninguno"};
 inline constexpr ClaveAjuste Sonido{u"Datos", u"Sonido", u"Ninguno"};
 inline constexpr ClaveAjuste Archivo{u"Datos", u"Archivo", u"Ninguno"};
 inline constexpr ClaveAjuste Icono{u"Datos", u"Icono", u"0"};
+// "Si" while the date comes back every year; the key is there only then.
+inline constexpr ClaveAjuste Anual{u"Datos", u"Anual", u"No"};
 inline constexpr ClaveAjuste FuenteNombre{u"Fuente", u"Nombre", u"Ninguno"};
 inline constexpr ClaveAjuste FuenteTam{u"Fuente", u"Tam", u"24"};
 inline constexpr ClaveAjuste FuenteNegrita{u"Fuente", u"Negrita", u"False"};

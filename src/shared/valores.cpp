@@ -121,6 +121,18 @@ QString TextoFecha(QDate fecha)
         .arg(fecha.year(), 4, 10, QLatin1Char('0'));
 }
 
+std::optional<QDate> FechaEfectiva(const std::optional<QDate> &guardada, bool anual, QDate hoy)
+{
+    if (!guardada || !anual)
+        return guardada;
+    const auto enAnno = [&guardada](int anno) {
+        const int dias = QDate(anno, guardada->month(), 1).daysInMonth();
+        return QDate(anno, guardada->month(), std::min(guardada->day(), dias));
+    };
+    const QDate esteAnno = enAnno(hoy.year());
+    return esteAnno >= hoy ? esteAnno : enAnno(hoy.year() + 1);
+}
+
 Icono LeerIcono(QStringView texto)
 {
     Icono icono;

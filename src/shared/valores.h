@@ -26,6 +26,10 @@ std::optional<double> Real2(QStringView texto);
 std::optional<QDate> Fecha(QStringView texto);
 QString TextoFecha(QDate fecha);
 
+// The date the count runs to on `hoy`: the stored one, or for a yearly date the first day on or
+// after `hoy` with its month and day (29 February is the 28th in a year without one).
+std::optional<QDate> FechaEfectiva(const std::optional<QDate> &guardada, bool anual, QDate hoy);
+
 // The icon value: the number in its first two characters ("00" to "12"; the whole text when it is
 // shorter) and a picture path from the third character on.
 struct Icono

@@ -1,4 +1,6 @@
 #include "fixture_principal.h"
+#include "frmmsg.h"
+#include "lineaordenes.h"
 #include "menuprincipal.h"
 #include "valores.h"
 
@@ -95,6 +97,63 @@ private slots:
         QCOMPARE(w.Menu()->mnuFecha->text(), QStringLiteral(".: lun :: 07/12/2026 :."));
         QVERIFY(w.Menu()->mnuEvento->isEnabled());
         QVERIFY(!w.Menu()->mnuFecha->isEnabled());
+    }
+
+    // A yearly date: the count, the notice and the day it shows, the menu's date, --days and the
+    // goodbye sound all follow its next return on or after today.
+    void fechaAnual_data()
+    {
+        QTest::addColumn<QDate>("hoy");
+        QTest::addColumn<QString>("datos");
+        QTest::addColumn<QDate>("cuenta");
+        const QDate hoy(2026, 12, 7);
+        const QString si = QStringLiteral("\r\nAnual=Si");
+        QTest::newRow("antes del día") << hoy << "24/12/2026" + si << QDate(2026, 12, 24);
+        QTest::newRow("pasado este año") << hoy << "01/03/2026" + si << QDate(2027, 3, 1);
+        QTest::newRow("año pasado, el día") << hoy << "07/12/2019" + si << hoy;
+        QTest::newRow("año futuro") << hoy << "10/01/2030" + si << QDate(2027, 1, 10);
+        QTest::newRow("29/2 bisiesto") << QDate(2028, 2, 20) << "29/02/2024" + si << QDate(2028, 2, 29);
+        QTest::newRow("29/2 común: el 28") << QDate(2027, 2, 28) << "29/02/2028" + si << QDate(2027, 2, 28);
+        QTest::newRow("29/2 común, pasado") << QDate(2027, 3, 1) << "29/02/2024" + si << QDate(2028, 2, 29);
+        QTest::newRow("Anual=si no lo es") << hoy << "01/03/2026\r\nAnual=si" << QDate(2026, 3, 1);
+    }
+    void fechaAnual()
+    {
+        QFETCH(QDate, hoy);
+        QFETCH(QString, datos);
+        QFETCH(QDate, cuenta);
+        FixturePrincipal f(hoy);
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=" + datos.toLatin1() + "\r\nAviso=1\r\n");
+        QCOMPARE(Valores::FechaEfectiva(Valores::Fecha(datos), datos.endsWith(u"=Si"), hoy), cuenta);
+        FrmMain &w = f.Iniciar();
+        const QString texto = TextoCuenta(cuenta, hoy);
+        QCOMPARE(w.Etiqueta()->text(), texto);
+        QVERIFY(w.Menu()->mnuFecha->text().endsWith(" :: " + Valores::TextoFecha(cuenta) + " :."));
+        const bool elDia = cuenta == hoy;
+        QCOMPARE(f.plataforma.Llamadas("mensaje").size(), elDia ? 1 : 0);
+        if (elDia)
+            QCOMPARE(w.VentanaMensaje()->LblMsg(2)->text(), QLocale().toString(cuenta, QLocale::LongFormat));
+        std::FILE *salida = std::tmpfile();
+        ResponderLinea({Orden::Dias, {}}, f.reloj, f.carpeta.Ruta(), salida, stderr);
+        char linea[32] = {};
+        std::rewind(salida);
+        QCOMPARE(QString::fromLocal8Bit(std::fgets(linea, sizeof linea, salida)), texto + u'\n');
+        std::fclose(salida);
+        w.close();
+        QCOMPARE(f.plataforma.Llamadas("sonido").size(), elDia ? 1 : 0); // end.wav
+    }
+
+    void nocheviejaConFechaAnual()
+    {
+        FixturePrincipal f(QDate(2026, 12, 31));
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=01/01/2026\r\nAnual=Si\r\nAviso=1\r\n");
+        FrmMain &w = f.Iniciar();
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.001"));
+        f.reloj.Avanzar(1);
+        w.TmrGetDay_Timer();
+        QCOMPARE(w.Etiqueta()->text(), QStringLiteral("00.000"));
+        QCOMPARE(f.plataforma.llamadas, QStringList{"mensaje"});
+        QCOMPARE(w.Menu()->mnuFecha->text(), QStringLiteral(".: vie :: 01/01/2027 :."));
     }
 
     void medianocheYRelojAtras()

@@ -3,6 +3,8 @@
 #include "selectorfecha.h"
 #include "unidades.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -208,6 +210,20 @@ private slots:
         // Cancel reloads: the file now holds no date, so no second message.
         d.CmdCancelar_Click();
         QCOMPARE(f.plataforma.llamadas.size(), 1);
+    }
+
+    void fechaAnualNuncaObsoleta()
+    {
+        // A yearly date of a past year: no message; shown in the first offered year with its day.
+        FixtureOpciones f;
+        f.carpeta.EscribirIni("[Datos]\r\nFecha=29/02/2024\r\nAnual=Si\r\n");
+        FrmOpc &d = f.Abrir();
+        QVERIFY(f.plataforma.llamadas.isEmpty());
+        SelectorFecha &fecha = *d.FraFecha();
+        QVERIFY(fecha.ChkAnual->isChecked());
+        QCOMPARE(QAccessible::queryAccessibleInterface(fecha.ChkAnual)->text(QAccessible::Name), u"Cada año");
+        QCOMPARE(Marcado(fecha), 29);
+        QCOMPARE(d.Edicion().FechaEvento, QStringLiteral("29/02/2028"));
     }
 
     void fechaFueraDeLoOfrecido_data()

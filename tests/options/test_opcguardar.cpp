@@ -7,6 +7,7 @@
 #include "perfil.h"
 #include "selectorfecha.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -128,6 +129,33 @@ private slots:
         QCOMPARE(otra.FraFecha()->CmbMes->currentText(), QStringLiteral("Febrero"));
         QVERIFY(otra.FraFecha()->OptDia[8]->isChecked());
         QCOMPARE(otra.PicMuestra()->LblDiasAux->font().pointSizeF(), 10.5);
+    }
+
+    void anualSeEscribeYSeQuita()
+    {
+        // A file that never used Anual: saved again, not one byte changes.
+        FixtureOpciones f;
+        f.Abrir().CmdGuardar_Click();
+        const QByteArray nunca = f.carpeta.LeerIni();
+        QVERIFY(!nunca.contains("Anual"));
+        f.Abrir().CmdGuardar_Click();
+        QCOMPARE(f.carpeta.LeerIni(), nunca);
+        // Ticked, a day already past this year can be chosen, and is kept as chosen.
+        SelectorFecha &fecha = *f.Abrir().FraFecha();
+        Elegir(fecha.CmbMes, QStringLiteral("Marzo"));
+        QTest::keyClick(fecha.ChkAnual, Qt::Key_Space);
+        QVERIFY(fecha.OptDia[14]->isEnabled());
+        fecha.OptDia[14]->click();
+        f.dialogo->CmdGuardar_Click();
+        QByteArray anual = nunca;
+        anual.replace("Fecha=Ninguna", "Fecha=15/03/2026")
+            .replace("Icono=00\r\n", "Icono=00\r\nAnual=Si\r\n");
+        QCOMPARE(f.carpeta.LeerIni(), anual);
+        // Unticked, the key goes and the file is as it was but for the date.
+        QVERIFY(f.Abrir().FraFecha()->ChkAnual->isChecked());
+        f.dialogo->FraFecha()->ChkAnual->click();
+        f.dialogo->CmdGuardar_Click();
+        QCOMPARE(f.carpeta.LeerIni(), QByteArray(nunca).replace("Fecha=Ninguna", "Fecha=15/03/2026"));
     }
 
     void tamanoConElSeparadorDelSistema_data()

@@ -63,7 +63,8 @@ private slots:
         QTest::addColumn<QString>("orden");
         QTest::newRow("panel principal")
             << false
-            << "CmbAnno CmbMes OptDia19 CmdAviso ImgIdioma0 ImgIdioma1 ImgIdioma2 ImgIdioma3 ImgIdioma4 "
+            << "CmbAnno CmbMes OptDia19 ChkAnual CmdAviso ImgIdioma0 ImgIdioma1 ImgIdioma2 ImgIdioma3 "
+               "ImgIdioma4 "
                "ImgIdioma5 PicTr1 PicTr2 PicTr3 PicTr4 PicTr5 PicTr6 PicTr7 PicTr8 PicTr9 PicTr10 "
                "CmdFColor CmdFuente ImgSvisible ImgInicio CmdGuardar CmdCancelar CmbAnno";
         QTest::newRow("panel de aviso")
