@@ -75,6 +75,19 @@ AccionesAviso AccionesDeCodigo(qint16 codigo)
     }
 }
 
+// The count: a label that takes the keyboard focus (the menu keys open the menu from it) without
+// the text control a focused QLabel builds for itself, which costs memory, and which would take
+// the mouse moves of a drag that starts on the number.
+class EtiquetaCuenta : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void focusInEvent(QFocusEvent *evento) override { QWidget::focusInEvent(evento); }
+    void focusOutEvent(QFocusEvent *evento) override { QWidget::focusOutEvent(evento); }
+};
+
 QFont FuenteDeDiseno()
 {
     QFont fuente(QStringLiteral("MS Sans Serif"));
@@ -86,7 +99,7 @@ QFont FuenteDeDiseno()
 } // namespace
 
 FrmMain::FrmMain(ModGral &gral)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), gral_(gral), LblDias_(new QLabel(this)),
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), gral_(gral), LblDias_(new EtiquetaCuenta(this)),
       ImgMenu_(new ImagenSvg(QStringLiteral(":/countdown/menu.svg"), QSize(16, 16), this)),
       TmrGetDay_(new QTimer(this)), TmrDespedida_(new QTimer(this)), mnuMenu_(new MenuPrincipal(this))
 {
@@ -103,9 +116,8 @@ FrmMain::FrmMain(ModGral &gral)
     QPalette texto = LblDias_->palette();
     texto.setColor(QPalette::WindowText, Qt::black);
     LblDias_->setPalette(texto);
-    // The count takes the focus, so that a keyboard user can open the menu from it. A label with
-    // the focus hands the mouse to its text control, which would swallow the moves of a drag: the
-    // count has no text to select or link to follow.
+    // The count takes the focus, so that a keyboard user can open the menu from it; it has no text
+    // to select or link to follow.
     LblDias_->setFocusPolicy(Qt::StrongFocus);
     LblDias_->setTextInteractionFlags(Qt::NoTextInteraction);
 
