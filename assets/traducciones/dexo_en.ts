@@ -214,6 +214,34 @@
         <translation>%1 already exists.
 Do you want to replace it?</translation>
     </message>
+    <message>
+        <source>No se pudo crear la nueva cuenta atrás en
+%1
+
+%2</source>
+        <translation>The new countdown could not be created in
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>¿Quitar esta cuenta atrás? Su ventana se cierra y sus ajustes se borran; no volverá a abrirse.</source>
+        <translation>Remove this countdown? Its window closes and its settings are deleted; it will not open again.</translation>
+    </message>
+    <message>
+        <source>No se pudo borrar
+%1
+
+%2</source>
+        <translation>Could not delete
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Cerrar esta cuenta atrás</source>
+        <translation>Close this countdown</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -327,26 +355,6 @@ Replace it with the chosen file?</translation>
 <context>
     <name>LineaOrdenes</name>
     <message>
-        <source>Uso: dexo [opción]
-Sin opciones abre la ventana de la cuenta atrás.
-
-  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
-  --version  escribe el nombre y la versión del programa
-  --help     muestra esta ayuda
-
-También acepta las opciones de Qt, como -platform xcb.
-</source>
-        <translation>Usage: dexo [option]
-Without options it opens the countdown window.
-
-  --days     writes the days left, as the window shows them, and ends
-  --version  writes the name and the version of the program
-  --help     shows this help
-
-It also takes Qt&apos;s options, such as -platform xcb.
-</translation>
-    </message>
-    <message>
         <source>Dexo: no se sabe en qué carpeta está el programa.
 </source>
         <translation>Dexo: the folder of the program is not known.
@@ -357,6 +365,41 @@ It also takes Qt&apos;s options, such as -platform xcb.
 </source>
         <translation>Dexo: unknown option: %1
 </translation>
+    </message>
+    <message>
+        <source>Uso: dexo [opción]
+Sin opciones abre la ventana de la cuenta atrás.
+
+  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
+  --days --all  lo mismo para cada cuenta atrás, una por línea: los días, un
+             tabulador y la descripción del evento
+  --version  escribe el nombre y la versión del programa
+  --help     muestra esta ayuda
+
+También acepta las opciones de Qt, como -platform xcb.
+</source>
+        <translation>Usage: dexo [option]
+Without options it opens the countdown window.
+
+  --days     writes the days left, as the window shows them, and ends
+  --days --all  the same for each countdown, one per line: the days, a
+             tab and the description of the event
+  --version  writes the name and the version of the program
+  --help     shows this help
+
+It also takes Qt&apos;s options, such as -platform xcb.
+</translation>
+    </message>
+</context>
+<context>
+    <name>MenuPrincipal</name>
+    <message>
+        <source>Nueva cuenta atrás...</source>
+        <translation>New countdown...</translation>
+    </message>
+    <message>
+        <source>Quitar esta cuenta atrás...</source>
+        <translation>Remove this countdown...</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,34 @@
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
     </message>
+    <message>
+        <source>No se pudo crear la nueva cuenta atrás en
+%1
+
+%2</source>
+        <translation>Impossible de créer le nouveau compte à rebours dans
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>¿Quitar esta cuenta atrás? Su ventana se cierra y sus ajustes se borran; no volverá a abrirse.</source>
+        <translation>Supprimer ce compte à rebours ? Sa fenêtre se ferme et ses réglages sont effacés ; il ne se rouvrira plus.</translation>
+    </message>
+    <message>
+        <source>No se pudo borrar
+%1
+
+%2</source>
+        <translation>Impossible de supprimer
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Cerrar esta cuenta atrás</source>
+        <translation>Fermer ce compte à rebours</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -327,26 +355,6 @@ La remplacer par le fichier choisi ?</translation>
 <context>
     <name>LineaOrdenes</name>
     <message>
-        <source>Uso: dexo [opción]
-Sin opciones abre la ventana de la cuenta atrás.
-
-  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
-  --version  escribe el nombre y la versión del programa
-  --help     muestra esta ayuda
-
-También acepta las opciones de Qt, como -platform xcb.
-</source>
-        <translation>Usage : dexo [option]
-Sans option, ouvre la fenêtre du compte à rebours.
-
-  --days     écrit les jours restants, tels que la fenêtre les affiche, et termine
-  --version  écrit le nom et la version du programme
-  --help     affiche cette aide
-
-Accepte aussi les options de Qt, comme -platform xcb.
-</translation>
-    </message>
-    <message>
         <source>Dexo: no se sabe en qué carpeta está el programa.
 </source>
         <translation>Dexo : le dossier du programme est inconnu.
@@ -357,6 +365,41 @@ Accepte aussi les options de Qt, comme -platform xcb.
 </source>
         <translation>Dexo : option inconnue : %1
 </translation>
+    </message>
+    <message>
+        <source>Uso: dexo [opción]
+Sin opciones abre la ventana de la cuenta atrás.
+
+  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
+  --days --all  lo mismo para cada cuenta atrás, una por línea: los días, un
+             tabulador y la descripción del evento
+  --version  escribe el nombre y la versión del programa
+  --help     muestra esta ayuda
+
+También acepta las opciones de Qt, como -platform xcb.
+</source>
+        <translation>Usage : dexo [option]
+Sans option, ouvre la fenêtre du compte à rebours.
+
+  --days     écrit les jours restants, tels que la fenêtre les affiche, et termine
+  --days --all  de même pour chaque compte à rebours, un par ligne : les jours,
+             une tabulation et la description de l&apos;événement
+  --version  écrit le nom et la version du programme
+  --help     affiche cette aide
+
+Accepte aussi les options de Qt, comme -platform xcb.
+</translation>
+    </message>
+</context>
+<context>
+    <name>MenuPrincipal</name>
+    <message>
+        <source>Nueva cuenta atrás...</source>
+        <translation>Nouveau compte à rebours...</translation>
+    </message>
+    <message>
+        <source>Quitar esta cuenta atrás...</source>
+        <translation>Supprimer ce compte à rebours...</translation>
     </message>
 </context>
 <context>

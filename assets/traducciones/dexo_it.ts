@@ -214,6 +214,34 @@
         <translation>%1 esiste già.
 Vuoi sostituirlo?</translation>
     </message>
+    <message>
+        <source>No se pudo crear la nueva cuenta atrás en
+%1
+
+%2</source>
+        <translation>Impossibile creare il nuovo conto alla rovescia in
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>¿Quitar esta cuenta atrás? Su ventana se cierra y sus ajustes se borran; no volverá a abrirse.</source>
+        <translation>Rimuovere questo conto alla rovescia? La sua finestra si chiude e le sue impostazioni vengono cancellate; non si riaprirà più.</translation>
+    </message>
+    <message>
+        <source>No se pudo borrar
+%1
+
+%2</source>
+        <translation>Impossibile eliminare
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Cerrar esta cuenta atrás</source>
+        <translation>Chiudi questo conto alla rovescia</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -327,26 +355,6 @@ Sostituirla con il file scelto?</translation>
 <context>
     <name>LineaOrdenes</name>
     <message>
-        <source>Uso: dexo [opción]
-Sin opciones abre la ventana de la cuenta atrás.
-
-  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
-  --version  escribe el nombre y la versión del programa
-  --help     muestra esta ayuda
-
-También acepta las opciones de Qt, como -platform xcb.
-</source>
-        <translation>Uso: dexo [opzione]
-Senza opzioni apre la finestra del conto alla rovescia.
-
-  --days     scrive i giorni che mancano, come li mostra la finestra, e termina
-  --version  scrive il nome e la versione del programma
-  --help     mostra questo aiuto
-
-Accetta anche le opzioni di Qt, come -platform xcb.
-</translation>
-    </message>
-    <message>
         <source>Dexo: no se sabe en qué carpeta está el programa.
 </source>
         <translation>Dexo: non si sa in quale cartella si trova il programma.
@@ -357,6 +365,41 @@ Accetta anche le opzioni di Qt, come -platform xcb.
 </source>
         <translation>Dexo: opzione sconosciuta: %1
 </translation>
+    </message>
+    <message>
+        <source>Uso: dexo [opción]
+Sin opciones abre la ventana de la cuenta atrás.
+
+  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
+  --days --all  lo mismo para cada cuenta atrás, una por línea: los días, un
+             tabulador y la descripción del evento
+  --version  escribe el nombre y la versión del programa
+  --help     muestra esta ayuda
+
+También acepta las opciones de Qt, como -platform xcb.
+</source>
+        <translation>Uso: dexo [opzione]
+Senza opzioni apre la finestra del conto alla rovescia.
+
+  --days     scrive i giorni che mancano, come li mostra la finestra, e termina
+  --days --all  lo stesso per ogni conto alla rovescia, uno per riga: i giorni,
+             una tabulazione e la descrizione dell&apos;evento
+  --version  scrive il nome e la versione del programma
+  --help     mostra questo aiuto
+
+Accetta anche le opzioni di Qt, come -platform xcb.
+</translation>
+    </message>
+</context>
+<context>
+    <name>MenuPrincipal</name>
+    <message>
+        <source>Nueva cuenta atrás...</source>
+        <translation>Nuovo conto alla rovescia...</translation>
+    </message>
+    <message>
+        <source>Quitar esta cuenta atrás...</source>
+        <translation>Rimuovi questo conto alla rovescia...</translation>
     </message>
 </context>
 <context>

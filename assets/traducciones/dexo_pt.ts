@@ -214,6 +214,34 @@
         <translation>%1 já existe.
 Deseja substituí-lo?</translation>
     </message>
+    <message>
+        <source>No se pudo crear la nueva cuenta atrás en
+%1
+
+%2</source>
+        <translation>Não foi possível criar a nova contagem regressiva em
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>¿Quitar esta cuenta atrás? Su ventana se cierra y sus ajustes se borran; no volverá a abrirse.</source>
+        <translation>Remover esta contagem regressiva? A janela dela se fecha e os ajustes dela são apagados; ela não abrirá de novo.</translation>
+    </message>
+    <message>
+        <source>No se pudo borrar
+%1
+
+%2</source>
+        <translation>Não foi possível apagar
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Cerrar esta cuenta atrás</source>
+        <translation>Fechar esta contagem regressiva</translation>
+    </message>
 </context>
 <context>
     <name>FrmOpc</name>
@@ -327,26 +355,6 @@ Substituí-lo pelo arquivo escolhido?</translation>
 <context>
     <name>LineaOrdenes</name>
     <message>
-        <source>Uso: dexo [opción]
-Sin opciones abre la ventana de la cuenta atrás.
-
-  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
-  --version  escribe el nombre y la versión del programa
-  --help     muestra esta ayuda
-
-También acepta las opciones de Qt, como -platform xcb.
-</source>
-        <translation>Uso: dexo [opção]
-Sem opções, abre a janela da contagem regressiva.
-
-  --days     escreve os dias que faltam, como a janela os mostra, e termina
-  --version  escreve o nome e a versão do programa
-  --help     mostra esta ajuda
-
-Também aceita as opções do Qt, como -platform xcb.
-</translation>
-    </message>
-    <message>
         <source>Dexo: no se sabe en qué carpeta está el programa.
 </source>
         <translation>Dexo: não se sabe em que pasta está o programa.
@@ -357,6 +365,41 @@ Também aceita as opções do Qt, como -platform xcb.
 </source>
         <translation>Dexo: opção desconhecida: %1
 </translation>
+    </message>
+    <message>
+        <source>Uso: dexo [opción]
+Sin opciones abre la ventana de la cuenta atrás.
+
+  --days     escribe los días que faltan, tal como los muestra la ventana, y termina
+  --days --all  lo mismo para cada cuenta atrás, una por línea: los días, un
+             tabulador y la descripción del evento
+  --version  escribe el nombre y la versión del programa
+  --help     muestra esta ayuda
+
+También acepta las opciones de Qt, como -platform xcb.
+</source>
+        <translation>Uso: dexo [opção]
+Sem opções, abre a janela da contagem regressiva.
+
+  --days     escreve os dias que faltam, como a janela os mostra, e termina
+  --days --all  o mesmo para cada contagem regressiva, uma por linha: os dias,
+             uma tabulação e a descrição do evento
+  --version  escreve o nome e a versão do programa
+  --help     mostra esta ajuda
+
+Também aceita as opções do Qt, como -platform xcb.
+</translation>
+    </message>
+</context>
+<context>
+    <name>MenuPrincipal</name>
+    <message>
+        <source>Nueva cuenta atrás...</source>
+        <translation>Nova contagem regressiva...</translation>
+    </message>
+    <message>
+        <source>Quitar esta cuenta atrás...</source>
+        <translation>Remover esta contagem regressiva...</translation>
     </message>
 </context>
 <context>
