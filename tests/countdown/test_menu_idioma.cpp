@@ -1,10 +1,12 @@
 #include "claves_idioma.h"
+#include "cuentas.h"
 #include "fixture_principal.h"
 #include "idiomas.h"
 #include "imagensvg.h"
 #include "menuprincipal.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -370,6 +372,35 @@ private slots:
                  "Configurar " + QString(8, u'x') + QChar(0x2026) + QString(8, u'x') + " opciones...");
         QCOMPARE(w.Menu()->mnuVisible->text(), QStringLiteral("Siempre"));
         QVERIFY(w.Menu()->toolTipsVisible() && w.Menu()->mnuSelIdioma->toolTipsVisible());
+    }
+
+    // The language and start with the system are the program's: chosen in a further countdown's
+    // menu, they land in Dexo.INI and every window follows; the countdown's own file keeps its bytes.
+    void ajustesDelProgramaDesdeOtraCuenta()
+    {
+        FixturePrincipal f;
+        f.PonerIdioma(QStringLiteral("English"));
+        const QByteArray propia("[Posicion]\r\nIzda=3000\r\nSup=600\r\n[Opciones]\r\nSVisible=No\r\n[Datos]"
+                                "\r\nFecha=20/12/2026\r\n");
+        QVERIFY(QDir().mkpath(f.carpeta.Archivo(QStringLiteral("Cuentas"))));
+        f.carpeta.Escribir(QStringLiteral("Cuentas/Cuenta2.INI"), propia);
+        FrmMain &w = f.Iniciar();
+        Cuentas cuentas(f.gral, w);
+        cuentas.AbrirGuardadas();
+        QCOMPARE(cuentas.Ventanas().size(), 2);
+        FrmMain &otra = *cuentas.Ventanas().at(1);
+        QVERIFY(otra.Etiqueta()->text().endsWith(QLatin1String("013"))); // its own date
+        QCOMPARE(otra.Menu()->mnuCerrar->text(), QStringLiteral("Cerrar esta cuenta atrás"));
+
+        otra.Menu()->mnuIdioma[2]->trigger();
+        otra.Menu()->mnuInicio->trigger();
+        QCOMPARE(Textos(w), TextosDe(f.carpeta.Archivo(QStringLiteral("English.dxl"))));
+        QCOMPARE(w.Menu()->mnuCerrar->text(), Textos(w).at(8));
+        QCOMPARE(otra.Menu()->mnuCerrar->text(), QStringLiteral("Close this countdown"));
+        QVERIFY(w.Menu()->mnuInicio->isChecked());
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Opciones", "Idioma", "?"), QStringLiteral("English"));
+        QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Opciones", "Inicio", "?"), QStringLiteral("Si"));
+        QCOMPARE(f.carpeta.Leer(QStringLiteral("Cuentas/Cuenta2.INI")), propia);
     }
 };
 
