@@ -20,8 +20,10 @@ done
 TMP=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$TMP"' EXIT
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$TMP/pantalla" 2>/dev/null &
-until [ -s "$TMP/pantalla" ]; do sleep 0.05; done
-export DISPLAY=:$(head -n1 "$TMP/pantalla") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$TMP/run
+fin=$((SECONDS + 20))
+until [ -s "$TMP/pantalla" ]; do ((SECONDS < fin)) || { echo "Xvfb did not start" && exit 1; }; sleep 0.05; done
+DISPLAY=:$(head -n1 "$TMP/pantalla")
+export DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$TMP/run
 mkdir -m 700 "$TMP/run"
 
 mediana() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -41,15 +43,24 @@ medir() { # medir <countdowns>: VmRSS in KiB once every window shows and settles
     c=$(carpeta "$1")
     "$c/Dexo" >/dev/null 2>&1 &
     pid=$!
-    until (($(xdotool search --onlyvisible --pid $pid --name '^Dexo$' 2>/dev/null | wc -l) == $1)); do sleep 0.02; done
+    local fin=$((SECONDS + 60))
+    until (($(xdotool search --onlyvisible --pid $pid --name '^Dexo$' 2>/dev/null | wc -l) == $1)); do
+        ((SECONDS < fin)) || { echo "Dexo showed no $1 windows within 60 s" >&2 && kill $pid 2>/dev/null && return 1; }
+        sleep 0.02
+    done
     sleep "$settle"
     awk '$1 == "VmRSS:" { print $2 }' "/proc/$pid/status"
     kill $pid && wait $pid 2>/dev/null
 }
 for cuentas in 1 5; do
-    for ((i = 0; i < runs; i++)); do medir $cuentas; done | mediana >"$TMP/rss$cuentas"
+    : >"$TMP/rss$cuentas"
+    for ((i = 0; i < runs; i++)); do
+        kib=$(medir $cuentas) || exit 1
+        echo "$kib" >>"$TMP/rss$cuentas"
+    done
+    mediana <"$TMP/rss$cuentas" >"$TMP/mediana$cuentas"
 done
-una=$(cat "$TMP/rss1") cinco=$(cat "$TMP/rss5")
+una=$(cat "$TMP/mediana1") cinco=$(cat "$TMP/mediana5")
 awk -v a="$una" -v b="$cinco" 'BEGIN {
     printf "VmRSS, one countdown:   %6.1f MiB\n", a / 1024
     printf "VmRSS, five countdowns: %6.1f MiB\n", b / 1024
