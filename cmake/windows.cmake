@@ -18,9 +18,11 @@ foreach(plugin ${DEXO_QT_PLUGINS})
     install(FILES $<TARGET_FILE:Qt6::${plugin}> DESTINATION ${tipo})
 endforeach()
 
-# The runtime of the GNU compiler, which the Qt libraries link as DLLs too.
+# The runtime of the GNU compiler, which the Qt libraries link as DLLs too. Debian ships it with
+# its symbols (libstdc++ alone is 23 MB); the folder gets stripped copies.
 set(DEXO_RUNTIME_MINGW)
 if(MINGW)
+    set(dexo_runtime_copias)
     foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
         execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                         OUTPUT_VARIABLE ruta OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -29,8 +31,15 @@ if(MINGW)
         endif()
         get_filename_component(ruta "${ruta}" REALPATH)
         list(APPEND DEXO_RUNTIME_MINGW ${ruta})
+        set(copia ${CMAKE_BINARY_DIR}/runtime/${dll})
+        add_custom_command(OUTPUT ${copia}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/runtime
+            COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${copia} ${ruta}
+            DEPENDS ${ruta} VERBATIM)
+        list(APPEND dexo_runtime_copias ${copia})
     endforeach()
-    install(FILES ${DEXO_RUNTIME_MINGW} DESTINATION .)
+    add_custom_target(dexo_runtime_mingw ALL DEPENDS ${dexo_runtime_copias})
+    install(FILES ${dexo_runtime_copias} DESTINATION .)
 endif()
 
 # Licences of what ships beside our own programs, as Debian's packages of the same sources state
