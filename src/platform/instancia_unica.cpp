@@ -1,18 +1,17 @@
 #include "instancia_unica.h"
 
+#include "cerrojos.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
 
 InstanciaUnica::InstanciaUnica(const QString &programa, const QString &carpetaPrograma)
 {
-    QString carpeta = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (carpeta.isEmpty())
-        carpeta = QDir::tempPath();
+    const QString carpeta = CarpetaDeCerrojos();
     const QByteArray huella =
         QCryptographicHash::hash(QDir::cleanPath(carpetaPrograma).toUtf8(), QCryptographicHash::Sha1)
             .toHex()
