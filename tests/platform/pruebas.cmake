@@ -9,3 +9,7 @@ if(UNIX)
     dexo_prueba(test_senales ENLACES dexo_platform FUENTES platform/test_senales.cpp)
 endif()
 dexo_prueba(test_eleccion_plataforma ENLACES dexo_platform FUENTES platform/test_eleccion_plataforma.cpp)
+if(WIN32)
+    # The Run value, written and read back through the registry.
+    dexo_prueba(test_inicio_windows ENLACES dexo_platform advapi32 FUENTES platform/test_inicio_windows.cpp)
+endif()

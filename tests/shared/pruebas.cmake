@@ -9,3 +9,7 @@ if(UNIX)
     # The XDG folder and a folder that root cannot write (/proc); Windows has its own test.
     dexo_prueba(test_carpetas ENLACES dexo_shared FUENTES shared/test_carpetas.cpp)
 endif()
+if(WIN32)
+    # Settings files on Windows: the user's folder, a file held open, drive letters and backslashes.
+    dexo_prueba(test_archivos_windows ENLACES dexo_shared FUENTES shared/test_archivos_windows.cpp)
+endif()
