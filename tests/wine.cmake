@@ -15,3 +15,13 @@ endfunction()
 
 dexo_omitir_en_wine(test_perfil mismoValorEnCarpetaDeSoloLectura
     "Windows ignores the read-only attribute of a folder, the only one Qt can set")
+
+# The program folder that the zip holds, run from where it was installed, alone; the launcher
+# gives Dexo a console the way cmd does on Windows.
+add_executable(lanzador_consola paquete/lanzador_consola.cpp)
+target_link_options(lanzador_consola PRIVATE -municode -static)
+set_target_properties(lanzador_consola PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+add_test(NAME carpeta_windows COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/paquete/carpeta_windows.sh
+         ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/wine-carpeta ${CMAKE_OBJDUMP}
+         $<TARGET_FILE:lanzador_consola>)
+set_tests_properties(carpeta_windows PROPERTIES TIMEOUT 300)
