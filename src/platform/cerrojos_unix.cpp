@@ -9,3 +9,8 @@ QString CarpetaDeCerrojos()
     const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return carpeta.isEmpty() ? QDir::tempPath() : carpeta;
 }
+
+bool QuitarCerrojoAbandonado(const QString &)
+{
+    return false;
+}

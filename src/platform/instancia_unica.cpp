@@ -21,6 +21,8 @@ InstanciaUnica::InstanciaUnica(const QString &programa, const QString &carpetaPr
     // Age alone never makes the lock stale: only a dead owner does.
     cerrojo_->setStaleLockTime(0);
     primera_ = cerrojo_->tryLock(0);
+    if (!primera_ && QuitarCerrojoAbandonado(cerrojo_->fileName()))
+        primera_ = cerrojo_->tryLock(0);
 }
 
 InstanciaUnica::~InstanciaUnica() = default;

@@ -10,6 +10,6 @@ if(UNIX)
 endif()
 dexo_prueba(test_eleccion_plataforma ENLACES dexo_platform FUENTES platform/test_eleccion_plataforma.cpp)
 if(WIN32)
-    # The Run value, written and read back through the registry.
-    dexo_prueba(test_inicio_windows ENLACES dexo_platform advapi32 FUENTES platform/test_inicio_windows.cpp)
+    # The Run value, written and read back through the registry; the single-instance lock.
+    dexo_prueba(test_plataforma_windows ENLACES dexo_platform advapi32 FUENTES platform/test_plataforma_windows.cpp)
 endif()

@@ -1,12 +1,17 @@
+#include "cerrojos.h"
 #include "inicio_sistema.h"
+#include "instancia_unica.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <windows.h>
 
-// The start-with-the-system value, written for real and read back through the registry the way
-// Windows reads it at logon.
-class TestInicioWindows : public QObject
+// What Windows gives the platform layer: the start-with-the-system value, written for real and
+// read back through the registry the way Windows reads it at logon; the single-instance lock.
+class TestPlataformaWindows : public QObject
 {
     Q_OBJECT
 
@@ -75,7 +80,35 @@ private slots:
         QCOMPARE(despues.first, DWORD(0));
         QCOMPARE(LeerRun(HKEY_LOCAL_MACHINE).first, DWORD(0));
     }
+
+    void cerrojoDeUnaCopiaMuerta()
+    {
+        // A copy that died left its lock behind, naming a process number that Windows has since
+        // given to this very process: Qt alone takes it for a live owner.
+        QTemporaryDir programa;
+        const QDir cerrojos(CarpetaDeCerrojos());
+        QByteArray contenido;
+        QString archivo;
+        {
+            const InstanciaUnica muerta(QStringLiteral("DexoPrueba"), programa.path());
+            QVERIFY(muerta.EsLaPrimera());
+            const QStringList lista = cerrojos.entryList({QStringLiteral("DexoPrueba-*.lock")}, QDir::Files);
+            QCOMPARE(lista.size(), 1);
+            archivo = cerrojos.filePath(lista.front());
+            QFile leido(archivo);
+            QVERIFY(leido.open(QIODevice::ReadOnly));
+            contenido = leido.readAll();
+            // Held: a second copy is not the first.
+            QVERIFY(!InstanciaUnica(QStringLiteral("DexoPrueba"), programa.path()).EsLaPrimera());
+        }
+        QFile dejado(archivo);
+        QVERIFY(dejado.open(QIODevice::WriteOnly) && dejado.write(contenido) == contenido.size());
+        dejado.close();
+
+        const InstanciaUnica nueva(QStringLiteral("DexoPrueba"), programa.path());
+        QVERIFY(nueva.EsLaPrimera());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestInicioWindows)
-#include "test_inicio_windows.moc"
+QTEST_GUILESS_MAIN(TestPlataformaWindows)
+#include "test_plataforma_windows.moc"
