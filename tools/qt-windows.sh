@@ -5,6 +5,8 @@
 #
 #   tools/qt-windows.sh                  make it when missing; print its folder on the last line
 #   tools/qt-windows.sh --where          print the folder it uses; status 1 when it is not made yet
+#   tools/qt-windows.sh --if-quick       make it only when a ready archive is at hand (seconds),
+#                                        never from source; status 1 when there is no Qt then
 #   tools/qt-windows.sh --from-source    build it from Debian's sources even when a ready one is at hand
 #   tools/qt-windows.sh --configure-only fetch the sources and configure qtbase, then stop (a dry run
 #                                        of the build from source; nothing lands in the cache folder)
@@ -47,9 +49,10 @@ modo=crear
 case "${1:-}" in
     "") ;;
     --where) modo=donde ;;
+    --if-quick) modo=rapido ;;
     --from-source) modo=fuentes ;;
     --configure-only) modo=configurar ;;
-    *) fallo "unknown option $1 (--where, --from-source, --configure-only)" ;;
+    *) fallo "unknown option $1 (--where, --if-quick, --from-source, --configure-only)" ;;
 esac
 
 if [ "$modo" = donde ]; then
@@ -57,9 +60,13 @@ if [ "$modo" = donde ]; then
     [ -f "$destino/$marca" ]
     exit
 fi
-if [ "$modo" = crear ] && [ -f "$destino/$marca" ]; then
+if { [ "$modo" = crear ] || [ "$modo" = rapido ]; } && [ -f "$destino/$marca" ]; then
     echo "$destino"
     exit 0
+fi
+if [ "$modo" = rapido ]; then
+    [ -f "$listo" ] || exit 1
+    modo=crear
 fi
 
 # The new folder is made beside the final one and renamed into place when complete.
