@@ -40,8 +40,9 @@ trap 'wineserver -k 2>/dev/null || true; rm -rf "$trabajo"' EXIT
 carpeta=$trabajo/Dexo
 cmake --install "$compilacion" --prefix "$carpeta" >/dev/null
 cp "$compilacion/bench/bench_referencia.exe" "$carpeta/"
-mkdir -p "$WINEPREFIX" && wineserver -p
-wineboot -i >/dev/null 2>&1
+# A window made before the first start's own processes are gone may fail to be created.
+wineboot -i >/dev/null 2>&1 && wineserver -w
+wineserver -p
 
 # One start: prints "milliseconds KiB cpu-milliseconds".
 medir() { # program, window name

@@ -4,7 +4,7 @@
 #
 #   tools/wine-prueba.sh <wine prefix> <DLL folders, colon-separated> <program.exe> [arguments...]
 #
-# The prefix is made on first use (about 20 s; parallel tests wait for one another). Qt Test's
+# The prefix is made on first use (about 25 s; parallel tests wait for one another). Qt Test's
 # report does not come back through a pipe from Wine, so it is written to a file and shown from
 # there. Needs no display when the test asks for Qt's offscreen platform, as every test does.
 set -uo pipefail
@@ -32,7 +32,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+        # Until the first start's own processes are gone, a window may fail to be created.
+        [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1 && wineserver -w; }
     ) 9>"$WINEPREFIX.lock"
 fi
 

@@ -18,7 +18,8 @@ if [ "${1:-}" != --en-pantalla ]; then
     carpeta="$temporal/Mis programas/Dexo ñ"
     "$cmake" --install "$compilacion" --prefix "$carpeta" >/dev/null || exit 1
     export WINEPREFIX=$prefijo
-    [ -f "$WINEPREFIX/system.reg" ] || WINEDEBUG=-all wineboot -i >/dev/null 2>&1
+    # Until the first start's own processes are gone, a window may fail to be created.
+    [ -f "$WINEPREFIX/system.reg" ] || { WINEDEBUG=-all wineboot -i >/dev/null 2>&1 && wineserver -w; }
     exec xvfb-run -a -s '-screen 0 1280x800x24' "$0" --en-pantalla "$carpeta" "$objdump" "$temporal" "$lanzador"
 fi
 
