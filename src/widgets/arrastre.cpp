@@ -1,15 +1,15 @@
 #include "arrastre.h"
 
+#include "movimiento_sistema.h"
+
 #include <QMouseEvent>
 #include <QWidget>
-#include <QWindow>
 
 void ArrastreVentana::Pulsar(QMouseEvent *evento)
 {
     evento->accept();
     desde_.reset();
-    QWindow *ventana = ventana_->windowHandle();
-    if (ventana && ventana->startSystemMove())
+    if (MoverConElSistema(ventana_->windowHandle(), evento->button()))
         return;
     desde_ = evento->globalPosition().toPoint() - ventana_->pos();
 }
