@@ -34,9 +34,11 @@ add_custom_target(actualizar_traducciones
 # Qt's own texts (its dialogs and standard buttons) for the five shipped languages; Qt's
 # Portuguese is the Brazilian one. They go beside the programs; a missing one leaves Qt's English.
 set(DEXO_QT_QM)
+# The files are the same on every system: a Qt without them (the one for Windows) takes Debian's.
 foreach(codigo es en it fr pt_BR)
     find_file(DEXO_QTBASE_${codigo} qtbase_${codigo}.qm
-        HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS} NO_CACHE)
+        HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS} /usr/share/qt6/translations
+        NO_CACHE CMAKE_FIND_ROOT_PATH_BOTH)
     if(DEXO_QTBASE_${codigo})
         list(APPEND DEXO_QT_QM ${DEXO_QTBASE_${codigo}})
     else()
@@ -48,3 +50,5 @@ if(DEXO_QT_QM)
         COMMAND ${CMAKE_COMMAND} -E copy_if_different ${DEXO_QT_QM} ${DEXO_CARPETA_PROGRAMA}/ VERBATIM)
     install(FILES ${DEXO_QT_QM} DESTINATION .)
 endif()
+# The Windows tests need them beside themselves too (tests/CMakeLists.txt).
+set(DEXO_QT_QM ${DEXO_QT_QM} PARENT_SCOPE)

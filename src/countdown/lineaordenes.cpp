@@ -1,6 +1,7 @@
 #include "lineaordenes.h"
 
 #include "carpetas.h"
+#include "consola.h"
 #include "conteo.h"
 #include "lectorajustes.h"
 #include "modgral.h"
@@ -39,8 +40,7 @@ QString TextoAyuda()
 
 void Escribir(std::FILE *destino, const QString &texto)
 {
-    std::fputs(texto.toLocal8Bit().constData(), destino);
-    std::fflush(destino);
+    EscribirTexto(destino, texto);
 }
 
 } // namespace

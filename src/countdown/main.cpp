@@ -1,5 +1,7 @@
 #include "arranque.h"
+#include "consola.h"
 #include "eleccion_plataforma.h"
+#include "fuentes.h"
 #include "lineaordenes.h"
 #include "plataforma_qt.h"
 #include "reloj.h"
@@ -17,6 +19,8 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         argumentos << QString::fromLocal8Bit(argv[i]);
     if (const LineaOrdenes linea = AnalizarLinea(argumentos); linea.orden != Orden::Ventana) {
+        // Typed in a console on Windows: the answer is shown there.
+        UsarConsolaDelPadre();
         const QCoreApplication app(argc, argv);
         const RelojSistema reloj;
         return ResponderLinea(linea, reloj, QCoreApplication::applicationDirPath(), stdout, stderr);
@@ -32,6 +36,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Dexo"));
     QApplication::setApplicationVersion(QStringLiteral(DEXO_VERSION_TEXTO));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/countdown/dexo.svg")));
+    SustituirFuenteDeDiseno();
     // The Wayland app id names the menu entry Dexo.desktop, as the X11 window class (the name) does.
     QGuiApplication::setDesktopFileName(QStringLiteral("Dexo"));
     // The about and message windows close on their own; only the main window ends the program.

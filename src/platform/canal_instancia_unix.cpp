@@ -51,6 +51,11 @@ QString Carpeta()
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
+bool QuitarCerrojoAbandonado(const QString &)
+{
+    return false;
+}
+
 QString Nombre(const QString &rutaCerrojo)
 {
     // An absolute path: no temporary folder of the moment decides where a later copy calls.

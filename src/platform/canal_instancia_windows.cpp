@@ -1,6 +1,8 @@
 #include "canal_instancia.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -11,8 +13,15 @@ namespace CanalInstancia {
 
 QString Carpeta()
 {
-    // The user's own profile folder.
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // The user's temporary folder (%LOCALAPPDATA%\Temp). Qt's runtime location on Windows is the
+    // user's home folder, where the lock would sit among the user's own files.
+    return QDir::tempPath();
+}
+
+bool QuitarCerrojoAbandonado(const QString &archivo)
+{
+    // The owner keeps the file open without sharing its deletion.
+    return QFile::remove(archivo);
 }
 
 QString Nombre(const QString &rutaCerrojo)

@@ -29,7 +29,9 @@ bool GrabarInicioSistemaNativo(const QString &nombre, const QString &programa, Q
 
 bool BorrarInicioSistemaNativo(const QString &nombre)
 {
-    const bool maquina = BorrarValorRegistro(HKEY_LOCAL_MACHINE, kRun, nombre);
-    const bool usuario = BorrarValorRegistro(HKEY_CURRENT_USER, kRun, nombre);
-    return maquina || usuario;
+    BorrarValorRegistro(HKEY_LOCAL_MACHINE, kRun, nombre);
+    BorrarValorRegistro(HKEY_CURRENT_USER, kRun, nombre);
+    // What counts is that neither key starts Dexo now: a value that was never there is removed too.
+    return !ExisteValorRegistro(HKEY_LOCAL_MACHINE, kRun, nombre) &&
+           !ExisteValorRegistro(HKEY_CURRENT_USER, kRun, nombre);
 }

@@ -23,6 +23,8 @@ InstanciaUnica::InstanciaUnica(const QString &programa, const QString &carpetaAj
     // Age alone never makes the lock stale: only a dead owner does.
     cerrojo_->setStaleLockTime(0);
     primera_ = cerrojo_->tryLock(0);
+    if (!primera_ && CanalInstancia::QuitarCerrojoAbandonado(cerrojo_->fileName()))
+        primera_ = cerrojo_->tryLock(0);
 }
 
 InstanciaUnica::~InstanciaUnica() = default;

@@ -46,3 +46,9 @@ bool BorrarValorRegistro(HKEY raiz, const QString &subclave, const QString &nomb
     RegCloseKey(clave);
     return borrado;
 }
+
+bool ExisteValorRegistro(HKEY raiz, const QString &subclave, const QString &nombre)
+{
+    return RegGetValueW(raiz, subclave.toStdWString().c_str(), nombre.toStdWString().c_str(), RRF_RT_ANY,
+                        nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}

@@ -11,4 +11,5 @@ inline constexpr DWORD kTipoNumero = REG_DWORD; // 4
 bool GrabarValorRegistro(HKEY raiz, const QString &subclave, const QString &nombre, const QString &valor,
                          DWORD tipo);
 bool BorrarValorRegistro(HKEY raiz, const QString &subclave, const QString &nombre);
+bool ExisteValorRegistro(HKEY raiz, const QString &subclave, const QString &nombre);
 LONG EscribirDatoRegistro(HKEY clave, const QString &nombre, DWORD tipo, const QString &valor);

@@ -167,6 +167,7 @@ bool CarpetaEscribible(const QString &carpeta)
     prueba.setAutoRemove(false);
     if (!prueba.open())
         return false;
-    prueba.close();
-    return QFile::remove(prueba.fileName());
+    // Its own remove: a temporary file keeps its handle open after close(), and Windows will not
+    // delete a file that is open (the probe failed there and left its file behind).
+    return prueba.remove();
 }

@@ -1,19 +1,15 @@
 #include "arrastre.h"
 
-#include <QGuiApplication>
+#include "movimiento_sistema.h"
+
 #include <QMouseEvent>
 #include <QWidget>
-#include <QWindow>
 
 void ArrastreVentana::Pulsar(QMouseEvent *evento)
 {
     evento->accept();
     desde_.reset();
-    // An X11 window manager is given the move from where Qt believes the window is, which after
-    // the first placement may be stale: the window would jump by its own position. On X11 the
-    // window follows the pointer by hand, from the press's true screen position.
-    QWindow *ventana = ventana_->windowHandle();
-    if (ventana && QGuiApplication::platformName() != QLatin1String("xcb") && ventana->startSystemMove())
+    if (MoverConElSistema(ventana_->windowHandle(), evento->button()))
         return;
     // Where the pointer is within the window (the press reaches the window's own handler), from
     // the press itself: Qt's idea of the window's place on the screen may still be stale then.

@@ -8,7 +8,7 @@ endif()
 
 # The Debian package, made by cpack from this build and run unpacked, read-only.
 find_program(DEXO_DPKG_DEB dpkg-deb)
-if(DEXO_DPKG_DEB)
+if(DEXO_DPKG_DEB AND UNIX AND NOT APPLE)
     dexo_prueba(test_paquete_debian ENLACES dexo_shared FUENTES paquete/test_paquete_debian.cpp)
     target_compile_definitions(test_paquete_debian PRIVATE
         DEXO_CPACK="${CMAKE_CPACK_COMMAND}" DEXO_DIR_COMPILACION="${CMAKE_BINARY_DIR}")

@@ -10,3 +10,7 @@ if(UNIX)
     dexo_prueba(test_senales ENLACES dexo_platform FUENTES platform/test_senales.cpp)
 endif()
 dexo_prueba(test_eleccion_plataforma ENLACES dexo_platform FUENTES platform/test_eleccion_plataforma.cpp)
+if(WIN32)
+    # The Run value, written and read back through the registry; the single-instance lock.
+    dexo_prueba(test_plataforma_windows ENLACES dexo_platform advapi32 FUENTES platform/test_plataforma_windows.cpp)
+endif()
