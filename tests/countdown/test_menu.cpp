@@ -219,12 +219,15 @@ private slots:
         const QByteArray guardada("[Posicion]\r\nIzda=4500\r\nSup=2250\r\n");
         QTest::newRow("X11 arrastrada") << Lugar::Conocido << "arrastre" << false << guardada << "5100,2700";
         QTest::newRow("X11 movida por el gestor") << Lugar::Conocido << "" << true << guardada << "3000,1500";
-        QTest::newRow("Xwayland arrastrada") << Lugar::SoloArrastre << "arrastre" << false << guardada
-                                             << "5100,2700";
-        QTest::newRow("Xwayland colocada por el gestor") << Lugar::SoloArrastre << "" << true << guardada << "";
-        QTest::newRow("Xwayland, un clic y el gestor") << Lugar::SoloArrastre << "clic" << true << guardada << "";
+        QTest::newRow("Xwayland arrastrada")
+            << Lugar::SoloArrastre << "arrastre" << false << guardada << "5100,2700";
+        QTest::newRow("Xwayland colocada por el gestor")
+            << Lugar::SoloArrastre << "" << true << guardada << "";
+        QTest::newRow("Xwayland, un clic y el gestor")
+            << Lugar::SoloArrastre << "clic" << true << guardada << "";
         QTest::newRow("Wayland arrastrada") << Lugar::Desconocido << "arrastre" << false << guardada << "";
-        QTest::newRow("Wayland sin guardar") << Lugar::Desconocido << "arrastre" << false << QByteArray() << "";
+        QTest::newRow("Wayland sin guardar")
+            << Lugar::Desconocido << "arrastre" << false << QByteArray() << "";
     }
     void cierreSegunLoQueSeSabeDelLugar()
     {
