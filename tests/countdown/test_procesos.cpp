@@ -283,8 +283,9 @@ private slots:
         QProcess dexo;
         lanzar(dexo, {});
         // The window is up once it listens for a second start, on a socket in the runtime folder.
+        // (Its lock is there from the start: a request to end before the window writes nothing.)
         QVERIFY(Esperar([&] {
-            return !QDir(runtime).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot).isEmpty();
+            return !QDir(runtime).entryList({QStringLiteral("Dexo-*.sock")}, QDir::System).isEmpty();
         }));
         QVERIFY(!QFile::exists(casa + QStringLiteral("/Dexo/Dexo.INI"))); // nothing changed: nothing written
         dexo.terminate();
