@@ -1,4 +1,6 @@
 dexo_prueba(test_perfil ENLACES dexo_shared FUENTES shared/test_perfil.cpp)
+# Every seed of the fuzzer is read as a settings file too.
+target_compile_definitions(test_perfil PRIVATE DEXO_SEMILLAS="${CMAKE_SOURCE_DIR}/tests/fuzz/semillas")
 dexo_prueba(test_codificacion ENLACES dexo_shared FUENTES shared/test_codificacion.cpp)
 dexo_prueba(test_valores ENLACES dexo_shared FUENTES shared/test_valores.cpp)
 dexo_prueba(test_idiomas ENLACES dexo_shared FUENTES shared/test_idiomas.cpp)

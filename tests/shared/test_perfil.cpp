@@ -506,8 +506,8 @@ private slots:
             QTest::addRow("%s, pasa a UTF-8", nombre) << contenido << true;
         }
         // Every seed of the fuzzer, too.
-        const QString semillas = QFINDTESTDATA("../fuzz/semillas");
-        QVERIFY(!semillas.isEmpty());
+        const QString semillas = QStringLiteral(DEXO_SEMILLAS);
+        QVERIFY2(QFileInfo(semillas).isDir(), qPrintable(semillas));
         QDirIterator it(semillas, QDir::Files);
         while (it.hasNext()) {
             QFile semilla(it.next());
