@@ -77,19 +77,19 @@ void Cuentas::Conectar(FrmMain &ventana)
 FrmMain *Cuentas::Nueva(FrmMain &junto)
 {
     const QString archivo = gral_.carpetas.ArchivoCuentaNueva();
-    QList<EscrituraPerfil> escrituras;
     const QPoint lugar = LugarJunto(junto);
-    escrituras.append({QString::fromUtf16(Ajustes::Izda.seccion), QString::fromUtf16(Ajustes::Izda.clave),
-                       QString::number(PixelesATwips(lugar.x()))});
-    escrituras.append({QString::fromUtf16(Ajustes::Sup.seccion), QString::fromUtf16(Ajustes::Sup.clave),
-                       QString::number(PixelesATwips(lugar.y()))});
-    // The look as stored, byte for byte the same values.
-    const PerfilLeido origen(junto.Gral().ArchivoIni);
-    for (const ClaveAjuste &clave : kAspecto) {
-        const QString seccion = QString::fromUtf16(clave.seccion), nombre = QString::fromUtf16(clave.clave);
-        const QString ausente = QStringLiteral("\n"); // no value read holds a line break
-        if (const QString valor = origen.Leer(seccion, nombre, ausente); valor != ausente)
-            escrituras.append({seccion, nombre, ValorLiteral(valor)});
+    QList<EscrituraPerfil> escrituras{
+        EscrituraAjuste(Ajustes::Izda, QString::number(PixelesATwips(lugar.x()))),
+        EscrituraAjuste(Ajustes::Sup, QString::number(PixelesATwips(lugar.y())))};
+    // The look as stored, byte for byte the same values; a key the file lacks stays missing.
+    QList<ClavePerfil> aspecto;
+    for (const ClaveAjuste &clave : kAspecto)
+        aspecto.append({QString::fromUtf16(clave.seccion), QString::fromUtf16(clave.clave)});
+    const std::vector<std::optional<QString>> valores =
+        PerfilLeido(junto.Gral().ArchivoIni).LeerVarias(aspecto);
+    for (size_t i = 0; i < valores.size(); ++i) {
+        if (valores[i])
+            escrituras.append(EscrituraAjuste(kAspecto[i], *valores[i]));
     }
     QString motivo;
     if (!QDir().mkpath(QFileInfo(archivo).path()) || !EscribirPerfilLote(archivo, escrituras, &motivo)) {

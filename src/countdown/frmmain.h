@@ -9,9 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <optional>
-
 #include <array>
+#include <optional>
 
 struct AjustesLeidos;
 class FrmInfo;

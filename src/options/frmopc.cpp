@@ -58,18 +58,6 @@ QString TextoBooleano(bool valor)
     return Texto(valor ? Ajustes::Verdadero : Ajustes::Falso);
 }
 
-// Every value comes back as written, even a text with blanks at an end or between quotes.
-EscrituraPerfil Escritura(const ClaveAjuste &ajuste, const QString &valor)
-{
-    return {Texto(ajuste.seccion), Texto(ajuste.clave), ValorLiteral(valor)};
-}
-
-// The key's line goes: a key that is not there leaves the file as it is.
-EscrituraPerfil Borrado(const ClaveAjuste &ajuste)
-{
-    return {Texto(ajuste.seccion), Texto(ajuste.clave), {}, true};
-}
-
 } // namespace
 
 FrmOpc::FrmOpc(ModGral &gral, QWidget *principal) : QDialog(principal), gral_(gral), principal_(principal)
@@ -380,26 +368,26 @@ void FrmOpc::CmdGuardar_Click()
     const QString idioma = titulos_[15].texto->text();
     const QString inicio = Texto(ImgInicio_->isChecked() ? Ajustes::Si : Ajustes::No);
     QList<EscrituraPerfil> escrituras{
-        Escritura(Ajustes::Fecha, fecha),
+        EscrituraAjuste(Ajustes::Fecha, fecha),
         // Only while it is set, so that a file that never used it keeps its bytes.
-        edicion_.Anual ? Escritura(Ajustes::Anual, Texto(Ajustes::Si)) : Borrado(Ajustes::Anual),
-        Escritura(Ajustes::Idioma, idioma),
-        Escritura(Ajustes::Transp, QString::number(Barras_->Nivel())),
-        Escritura(Ajustes::FColor, Valores::TextoColor(BgrDesdeColor(PicMuestra_->ColorFondo()))),
-        Escritura(Ajustes::SVisible, Texto(ImgSvisible_->isChecked() ? Ajustes::Si : Ajustes::No)),
-        Escritura(Ajustes::Inicio, inicio),
-        Escritura(Ajustes::Aviso, QString::number(edicion_.TipoAviso)),
-        Escritura(Ajustes::Evento, PicAviso_->TxtEvento->text()),
-        Escritura(Ajustes::Sonido, edicion_.ArchivoSonido),
-        Escritura(Ajustes::Archivo, edicion_.ArchivoAbrir),
-        Escritura(Ajustes::Icono, edicion_.IconoAviso),
-        Escritura(Ajustes::FuenteNombre, fuente.family()),
-        Escritura(Ajustes::FuenteTam, TextoTamano(fuente.pointSizeF())),
-        Escritura(Ajustes::FuenteNegrita, TextoBooleano(fuente.bold())),
-        Escritura(Ajustes::FuenteCursiva, TextoBooleano(fuente.italic())),
-        Escritura(Ajustes::FuenteSubrayada, TextoBooleano(fuente.underline())),
-        Escritura(Ajustes::FuenteTachada, TextoBooleano(fuente.strikeOut())),
-        Escritura(Ajustes::FuenteColor, Valores::TextoColor(BgrDesdeColor(PicMuestra_->ColorTexto()))),
+        edicion_.Anual ? EscrituraAjuste(Ajustes::Anual, Texto(Ajustes::Si)) : BorradoAjuste(Ajustes::Anual),
+        EscrituraAjuste(Ajustes::Idioma, idioma),
+        EscrituraAjuste(Ajustes::Transp, QString::number(Barras_->Nivel())),
+        EscrituraAjuste(Ajustes::FColor, Valores::TextoColor(BgrDesdeColor(PicMuestra_->ColorFondo()))),
+        EscrituraAjuste(Ajustes::SVisible, Texto(ImgSvisible_->isChecked() ? Ajustes::Si : Ajustes::No)),
+        EscrituraAjuste(Ajustes::Inicio, inicio),
+        EscrituraAjuste(Ajustes::Aviso, QString::number(edicion_.TipoAviso)),
+        EscrituraAjuste(Ajustes::Evento, PicAviso_->TxtEvento->text()),
+        EscrituraAjuste(Ajustes::Sonido, edicion_.ArchivoSonido),
+        EscrituraAjuste(Ajustes::Archivo, edicion_.ArchivoAbrir),
+        EscrituraAjuste(Ajustes::Icono, edicion_.IconoAviso),
+        EscrituraAjuste(Ajustes::FuenteNombre, fuente.family()),
+        EscrituraAjuste(Ajustes::FuenteTam, TextoTamano(fuente.pointSizeF())),
+        EscrituraAjuste(Ajustes::FuenteNegrita, TextoBooleano(fuente.bold())),
+        EscrituraAjuste(Ajustes::FuenteCursiva, TextoBooleano(fuente.italic())),
+        EscrituraAjuste(Ajustes::FuenteSubrayada, TextoBooleano(fuente.underline())),
+        EscrituraAjuste(Ajustes::FuenteTachada, TextoBooleano(fuente.strikeOut())),
+        EscrituraAjuste(Ajustes::FuenteColor, Valores::TextoColor(BgrDesdeColor(PicMuestra_->ColorTexto()))),
     };
 
     // A further countdown's file holds the count's own keys; the language and start with the

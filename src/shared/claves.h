@@ -65,3 +65,16 @@ inline bool EscribirAjuste(const QString &archivo, const ClaveAjuste &ajuste, co
     return EscribirPerfil(archivo, QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave),
                           valor);
 }
+
+// One write of a batch (EscribirPerfilLote) for a key. The value comes back as given, even a text
+// with blanks at an end or between quotes.
+inline EscrituraPerfil EscrituraAjuste(const ClaveAjuste &ajuste, const QString &valor)
+{
+    return {QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave), ValorLiteral(valor)};
+}
+
+// The key's line goes: a key that is not there leaves the file as it is.
+inline EscrituraPerfil BorradoAjuste(const ClaveAjuste &ajuste)
+{
+    return {QString::fromUtf16(ajuste.seccion), QString::fromUtf16(ajuste.clave), {}, true};
+}
