@@ -43,9 +43,9 @@ AjustesLeidos ModGral::LeerAjustes() const
 {
     AjustesLeidos ajustes = ::LeerAjustes(ArchivoIni);
     if (programa_) {
-        const AjustesLeidos delPrograma = ::LeerAjustes(programa_->ArchivoIni);
-        ajustes.idioma = delPrograma.idioma;
-        ajustes.inicio = delPrograma.inicio;
+        const PerfilLeido delPrograma(programa_->ArchivoIni);
+        ajustes.idioma = LeerAjuste(delPrograma, Ajustes::Idioma);
+        ajustes.inicio = LeerAjuste(delPrograma, Ajustes::Inicio);
     }
     return ajustes;
 }
