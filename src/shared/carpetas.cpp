@@ -2,10 +2,10 @@
 
 #include "archivo_sistema.h"
 #include "idiomas.h"
+#include "perfil_archivo.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -61,17 +61,13 @@ QString Carpetas::EscrituraAjustes(const QString &archivo, QString *motivo) cons
         return propio; // made since it was read: the user's copy wins
 
     // Byte for byte, replaced at once: a half-made copy would win over the program folder's.
-    QFile origen;
-    QSaveFile copia(propio);
-    OlvidarErrorDelSistema();
-    if (AbrirArchivoNormal(archivo, origen) == Apertura::Abierta && QDir().mkpath(QFileInfo(propio).path()) &&
-        copia.open(QIODevice::WriteOnly)) {
-        const QByteArray contenido = origen.readAll();
-        if (copia.write(contenido) == contenido.size() && copia.commit())
-            return propio;
-    }
+    const Perfil::Lectura origen = Perfil::LeerArchivo(archivo);
+    QString porque = origen.motivo;
+    if (origen.existe && origen.legible && QDir().mkpath(QFileInfo(propio).path()) &&
+        Perfil::GuardarAtomico(propio, origen.bytes, &porque))
+        return propio;
     if (motivo)
-        *motivo = ErrorDelSistema();
+        *motivo = porque;
     return {};
 }
 

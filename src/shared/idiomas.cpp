@@ -1,26 +1,16 @@
 #include "idiomas.h"
 
-#include "archivo_sistema.h"
 #include "carpetas.h"
 #include "perfil.h"
+#include "perfil_archivo.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace Idioma {
 
 namespace {
-
-// Larger than any language file; the profile layer reads no more either.
-constexpr qint64 kTamMaximo = 256 * 1024 * 1024;
-
-// What failed, and why when the system said.
-QString Explicado(const QString &que, const QString &porque)
-{
-    return porque.isEmpty() ? que + u'.' : que + QStringLiteral(": ") + porque + u'.';
-}
 
 // Names Windows keeps for its devices whatever follows the first dot: "nul.dxl" is no file there.
 bool EsDispositivo(const QString &nombre)
@@ -32,36 +22,6 @@ bool EsDispositivo(const QString &nombre)
         return true;
     return base.size() == 4 && (base.startsWith(u"COM") || base.startsWith(u"LPT")) &&
            QStringView(u"0123456789\u00B9\u00B2\u00B3").contains(base.back());
-}
-
-// The whole file, or nullopt with the reason.
-std::optional<QByteArray> LeerArchivo(const QString &ruta, QString *motivo)
-{
-    QFile entrada;
-    OlvidarErrorDelSistema();
-    if (AbrirArchivoNormal(ruta, entrada) == Apertura::Abierta && entrada.size() <= kTamMaximo) {
-        QByteArray bytes = entrada.read(entrada.size());
-        if (entrada.error() == QFileDevice::NoError)
-            return bytes;
-    }
-    *motivo =
-        Explicado(QCoreApplication::translate("Idioma", "No se pudo leer el archivo"), ErrorDelSistema());
-    return std::nullopt;
-}
-
-// Replaces the file in one step: a failure leaves what was there.
-bool Copiar(const QByteArray &bytes, const QString &destino, QString *motivo)
-{
-    QSaveFile salida(destino);
-    OlvidarErrorDelSistema();
-    if (salida.open(QIODevice::WriteOnly) && salida.write(bytes) == bytes.size() && salida.flush() &&
-        salida.commit())
-        return true;
-    const QString sistema = ErrorDelSistema();
-    *motivo = Explicado(QCoreApplication::translate("Idioma", "No se pudo copiar en %1")
-                            .arg(QDir::toNativeSeparators(destino)),
-                        sistema.isEmpty() ? salida.errorString() : sistema);
-    return false;
 }
 
 } // namespace
@@ -171,10 +131,11 @@ IdiomaElegido AdoptarArchivo(const Carpetas &carpetas, const QString &ruta,
             QCoreApplication::translate("Idioma", "No es un archivo de idioma: su nombre no acaba en .dxl."));
     if (const QString motivo = MotivoNombre(*nombre); !motivo.isEmpty())
         return rechazo(motivo);
-    QString motivo;
-    const std::optional<QByteArray> bytes = LeerArchivo(ruta, &motivo);
-    if (!bytes)
-        return rechazo(motivo);
+    const Perfil::Lectura archivo = Perfil::LeerArchivo(ruta);
+    if (!archivo.existe || !archivo.legible)
+        return rechazo(archivo.motivo.isEmpty()
+                           ? QCoreApplication::translate("Idioma", "No se pudo leer el archivo") + u'.'
+                           : archivo.motivo);
     const PerfilLeido textos(ruta);
     const QString falta = QString::fromUtf16(kFalta);
     for (const int clave : {0, kT0}) {
@@ -191,8 +152,7 @@ IdiomaElegido AdoptarArchivo(const Carpetas &carpetas, const QString &ruta,
     // Any other file is brought beside the user's languages, where the name finds it first.
     const QString destino = RutaArchivo(carpetas.Ajustes(), *nombre);
     if (QFileInfo(destino).isFile()) {
-        QString ignorado;
-        if (LeerArchivo(destino, &ignorado) == bytes)
+        if (const Perfil::Lectura ya = Perfil::LeerArchivo(destino); ya.legible && ya.bytes == archivo.bytes)
             return {nombre, {}};
         if (!preguntar(QCoreApplication::translate(
                            "Idioma", "Ya hay otro idioma %1 en\n%2\n\n¿Reemplazarlo por el archivo elegido?")
@@ -200,8 +160,10 @@ IdiomaElegido AdoptarArchivo(const Carpetas &carpetas, const QString &ruta,
             return {};
     }
     carpetas.PrepararAjustes();
-    if (!Copiar(*bytes, destino, &motivo))
-        return rechazo(motivo);
+    if (QString motivo; !Perfil::GuardarAtomico(destino, archivo.bytes, &motivo))
+        return rechazo(QCoreApplication::translate("Idioma", "No se pudo copiar en %1")
+                           .arg(QDir::toNativeSeparators(destino)) +
+                       u'\n' + motivo);
     return {nombre, {}};
 }
 

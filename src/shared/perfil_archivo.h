@@ -1,7 +1,8 @@
 #pragma once
 
-// The profile file on disk: read whole, replaced atomically. Not part of the layer's interface:
-// callers use perfil.h.
+// A settings or language file on disk, read whole and replaced atomically: the profile layer's
+// own reads and writes, and the copies of whole files made beside the user's settings. Callers
+// that read or write keys use perfil.h.
 
 #include <QByteArray>
 #include <QString>
