@@ -45,6 +45,18 @@ ejecutar() {
     exec ./build/bin/Dexo
 }
 
+# pruebas <preset>: runs the preset's tests, shown as they go, and prints how many there were. It
+# fails as ctest does: a command substitution does not stop at an error by itself, so the status
+# is handed back explicitly.
+pruebas() {
+    local resumen estado=0
+    resumen=$(mktemp)
+    ctest --preset "$1" -j "$(nproc)" | tee "$resumen" >&2 || estado=$?
+    sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$resumen" | tail -n 1
+    rm -f "$resumen"
+    return "$estado"
+}
+
 probar() {
     paso "Checking Debian packages"
     # weston, xwayland and qt6-wayland: the test of Dexo inside a real Wayland session;
@@ -60,22 +72,15 @@ probar() {
     paso "Building"
     cmake --build --preset dev
     paso "Running the tests"
-    local resumen
-    resumen=$(mktemp)
-    ctest --preset dev -j "$(nproc)" | tee "$resumen"
     local total
-    total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$resumen" | tail -n 1)
-    rm -f "$resumen"
+    total=$(pruebas dev)
     local total_windows=0
     if tools/qt-windows.sh --if-quick >/dev/null; then
         paso "Building for Windows (MinGW-w64, windows preset)"
         cmake --preset windows >/dev/null
         cmake --build --preset windows
         paso "Running the Windows tests under Wine"
-        resumen=$(mktemp)
-        ctest --preset windows -j "$(nproc)" | tee "$resumen"
-        total_windows=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$resumen" | tail -n 1)
-        rm -f "$resumen"
+        total_windows=$(pruebas windows)
     else
         paso "No Qt for Windows at hand: the Windows build and its tests under Wine are SKIPPED"
         echo "tools/qt-windows.sh finds no Qt for Windows in $(tools/qt-windows.sh --where || true)"
