@@ -402,6 +402,21 @@ private slots:
         QCOMPARE(LeerPerfil(f.carpeta.Ini(), "Opciones", "Inicio", "?"), QStringLiteral("Si"));
         QCOMPARE(f.carpeta.Leer(QStringLiteral("Cuentas/Cuenta2.INI")), propia);
     }
+
+    // A further countdown opens in the program's language, whatever its own file says.
+    void otraCuentaAbreEnElIdiomaDelPrograma()
+    {
+        FixturePrincipal f;
+        f.PonerIdioma(QStringLiteral("English"));
+        f.PonerIdioma(QStringLiteral("Italiano"));
+        f.carpeta.EscribirIni("[Opciones]\r\nIdioma=English\r\n");
+        QVERIFY(QDir().mkpath(f.carpeta.Archivo(QStringLiteral("Cuentas"))));
+        f.carpeta.Escribir(QStringLiteral("Cuentas/Cuenta2.INI"), "[Opciones]\r\nIdioma=Italiano\r\n");
+        FrmMain &w = f.Iniciar();
+        Cuentas cuentas(f.gral, w);
+        cuentas.AbrirGuardadas();
+        QCOMPARE(cuentas.Ventanas().at(1)->Menu()->mnuCerrar->text(), QStringLiteral("Close this countdown"));
+    }
 };
 
 QTEST_MAIN(TestMenuIdioma)

@@ -202,6 +202,8 @@ cuentas_en() { # cuentas_en <file>: the window at the place the file stores
 }
 cuentas() {
     local n dias w
+    # A look the first count's file holds: a new count takes it, and no date.
+    printf '[Fuente]\r\nColor=&H000000C0&\r\n[Datos]\r\nFecha=%s\r\n' "$(date -d '+3 days' +%d/%m/%Y)" >>"$P/Dexo.INI"
     for n in 2 3; do
         if ! { cuentas_menu "$W" 2 && esperar 5000 eval 'xdotool search --onlyvisible --name "^\.::" >/dev/null' &&
             xdotool key Escape && esperar 5000 cuentas_n $n; }; then
@@ -209,10 +211,12 @@ cuentas() {
         fi
     done
     terminar
+    [ "$(ini "$P/Cuentas/Cuenta2.INI" Color)" = '&H000000C0&' ] && [ -z "$(ini "$P/Cuentas/Cuenta2.INI" Fecha)" ] ||
+        MAL+="a new count did not take the look alone; "
     printf '[Datos]\r\nFecha=%s\r\nEvento=Examen\r\n' "$(date -d '+5 days' +%d/%m/%Y)" >>"$P/Cuentas/Cuenta2.INI"
     printf '[Datos]\r\nFecha=%s\r\n' "$(date -d '+9 days' +%d/%m/%Y)" >>"$P/Cuentas/Cuenta3.INI"
     dias=$("${COMO[@]}" "$P/Dexo" --days --all 2>/dev/null | tr '\t\n' '/ ')
-    [ "$dias" = "00,000/Ninguno 00,005/Examen 00,009/Ninguno " ] || MAL="--days --all prints '$dias'; "
+    [ "$dias" = "00,003/Ninguno 00,005/Examen 00,009/Ninguno " ] || MAL="--days --all prints '$dias'; "
     "${COMO[@]}" "$P/Dexo" >>"$TMP/dexo.log" 2>&1 &
     PID=$!
     esperar 20000 cuentas_n 3 || { MAL+="$(cuentas_ventanas | wc -l) windows after a restart, not 3" && terminar && return; }
